@@ -1,0 +1,399 @@
+#include "puzzlefirst.h"
+
+#include "puzzlepiece.h"
+
+#include <QGraphicsItem>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTime>
+#include <QVariant>
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+const char DifficultyKey[] = "current/difficulty";
+
+// Item data keys of a tile item: its grid column and row.
+constexpr int GridXKey = 1;
+constexpr int GridYKey = 2;
+
+QString highscoreKey(int position)
+{
+    return QStringLiteral("highscore/%1").arg(position);
+}
+
+// Whether a stored value reads as an int: an integer within int range, or a text that is wholly
+// a decimal integer within int range. QVariant's own conversion would wrap "99999999999" around
+// and still report success, and would read any other text as 0.
+bool readStoredInt(const QVariant &value, int *result)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+        *result = value.toInt();
+        return true;
+    case QMetaType::Short:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::SChar: {
+        const qlonglong number = value.toLongLong();
+        if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
+            return false;
+        *result = int(number);
+        return true;
+    }
+    case QMetaType::UShort:
+    case QMetaType::UInt:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+    case QMetaType::UChar: {
+        const qulonglong number = value.toULongLong();
+        if (number > qulonglong(std::numeric_limits<int>::max()))
+            return false;
+        *result = int(number);
+        return true;
+    }
+    case QMetaType::QString:
+    case QMetaType::QByteArray: {
+        const QString text = value.toString();
+        qsizetype digits = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+        if (digits == text.size())
+            return false;
+        for (qsizetype i = digits; i < text.size(); ++i) {
+            if (text.at(i) < u'0' || text.at(i) > u'9')
+                return false;
+        }
+        bool ok = false;
+        const int number = text.toInt(&ok, 10);
+        if (!ok)
+            return false;
+        *result = number;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+PuzzleFirst::PuzzleFirst(QObject *parent) : QObject(parent), imLoader(nullptr)
+{
+    settings = new QSettings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    if (storedDifficulty(-1) == -1)
+        settings->setValue(QLatin1String(DifficultyKey), DEFAULT_DIFICULTY);
+
+    boardWidth = COLS;
+    boardHeight = ROWS;
+    gameRunning = false;
+    imageName = QStringLiteral("default.png");
+    timer.start();
+
+    ChangeModel();
+}
+
+PuzzleFirst::~PuzzleFirst()
+{
+    releasePieces(itemList2);
+    delete settings;
+}
+
+PuzzlePiece *PuzzleFirst::getPieceAt(int x, int y) const
+{
+    if (x < 0 || x >= COLS || y < 0 || y >= ROWS)
+        return nullptr;
+    return itemList2[x][y];
+}
+
+QPoint PuzzleFirst::FindEmptyPiece() const
+{
+    QPoint empty(-1, -1);
+    for (int x = 0; x < boardWidth; ++x) {
+        for (int y = 0; y < boardHeight; ++y) {
+            if (itemList2[x][y]->getId() == 0)
+                empty = QPoint(x, y);
+        }
+    }
+    return empty;
+}
+
+void PuzzleFirst::ChangeModel()
+{
+    QList<QGraphicsItem *> items = imLoader.LoadAndSplitImage(imageName, boardWidth, boardHeight);
+    if (items.size() != boardWidth * boardHeight) {
+        qDeleteAll(items);
+        items = imLoader.GetDefault(boardWidth, boardHeight);
+    }
+
+    PuzzlePiece *previous[COLS][ROWS];
+    std::copy(&itemList2[0][0], &itemList2[0][0] + COLS * ROWS, &previous[0][0]);
+
+    for (int i = 0; i < items.size(); ++i) {
+        auto *piece = new PuzzlePiece(nullptr);
+        piece->SetItem(items.at(i));
+        piece->setId(i);
+        const int x = i % boardWidth;
+        const int y = i / boardWidth;
+        itemList2[x][y] = piece;
+        items.at(i)->setData(GridXKey, x);
+        items.at(i)->setData(GridYKey, y);
+    }
+    saveStateAsGoalState();
+
+    // Released before the announcement: the previous items still in the board view's scene are
+    // the scene's, and the board view deletes them when it refills the scene.
+    releasePieces(previous);
+    emit BoardPictureChanged();
+}
+
+void PuzzleFirst::saveStateAsGoalState()
+{
+    for (int y = 0; y < boardHeight; ++y) {
+        for (int x = 0; x < boardWidth; ++x)
+            goalState[x][y] = itemList2[x][y]->getId();
+    }
+}
+
+void PuzzleFirst::releasePieces(PuzzlePiece *const (&pieces)[COLS][ROWS])
+{
+    for (int x = 0; x < COLS; ++x) {
+        for (int y = 0; y < ROWS; ++y) {
+            PuzzlePiece *piece = pieces[x][y];
+            if (!piece)
+                continue;
+            QGraphicsItem *item = piece->getItem();
+            if (item && !item->scene())
+                delete item;
+            delete piece;
+        }
+    }
+}
+
+bool PuzzleFirst::moveUp(bool force)
+{
+    const QPoint empty = FindEmptyPiece();
+    return movePiece(empty.x(), empty.y() - 1, force);
+}
+
+bool PuzzleFirst::moveDown(bool force)
+{
+    const QPoint empty = FindEmptyPiece();
+    return movePiece(empty.x(), empty.y() + 1, force);
+}
+
+bool PuzzleFirst::moveLeft(bool force)
+{
+    const QPoint empty = FindEmptyPiece();
+    return movePiece(empty.x() - 1, empty.y(), force);
+}
+
+bool PuzzleFirst::moveRight(bool force)
+{
+    const QPoint empty = FindEmptyPiece();
+    return movePiece(empty.x() + 1, empty.y(), force);
+}
+
+bool PuzzleFirst::movePiece(int x, int y, bool force)
+{
+    if (!gameRunning && !force)
+        return false;
+    if (!isMoveValid(x, y))
+        return false;
+
+    const QPoint empty = FindEmptyPiece();
+    swap(x, y, empty.x(), empty.y());
+    emit BoardChanged();
+
+    if (isPuzzleFinished())
+        EndGame();
+    return true;
+}
+
+bool PuzzleFirst::isMoveValid(int x, int y) const
+{
+    if (x < 0 || x >= boardWidth || y < 0 || y >= boardHeight)
+        return false;
+
+    const QPoint empty = FindEmptyPiece();
+    return (empty.x() == x + 1 && empty.y() == y) || (empty.x() == x - 1 && empty.y() == y)
+        || (empty.y() == y - 1 && empty.x() == x) || (empty.y() == y + 1 && empty.x() == x);
+}
+
+void PuzzleFirst::swap(int fromX, int fromY, int toX, int toY)
+{
+    std::swap(itemList2[fromX][fromY], itemList2[toX][toY]);
+
+    QGraphicsItem *moved = itemList2[toX][toY]->getItem();
+    moved->setData(GridXKey, toX);
+    moved->setData(GridYKey, toY);
+
+    QGraphicsItem *other = itemList2[fromX][fromY]->getItem();
+    other->setData(GridXKey, fromX);
+    other->setData(GridYKey, fromY);
+}
+
+bool PuzzleFirst::isPuzzleFinished() const
+{
+    if (!gameRunning)
+        return false;
+    for (int y = 0; y < boardHeight; ++y) {
+        for (int x = 0; x < boardWidth; ++x) {
+            if (goalState[x][y] != itemList2[x][y]->getId())
+                return false;
+        }
+    }
+    return true;
+}
+
+void PuzzleFirst::Shuffle(int moves)
+{
+    QRandomGenerator generator(quint32(QTime(0, 0).secsTo(QTime::currentTime())));
+
+    // Without an empty square no move can be made, and the loop below would never end.
+    if (FindEmptyPiece() == QPoint(-1, -1))
+        return;
+
+    int prevDirection = -1;
+    int i = 0;
+    while (i < moves) {
+        const int direction = int(generator.generate() % 4);
+        bool moved = false;
+        switch (direction) {
+        case 0:
+            moved = prevDirection != 1 && moveLeft(true);
+            break;
+        case 1:
+            moved = prevDirection != 0 && moveRight(true);
+            break;
+        case 2:
+            moved = prevDirection != 3 && moveUp(true);
+            break;
+        case 3:
+            moved = prevDirection != 2 && moveDown(true);
+            break;
+        }
+        if (moved)
+            ++i;
+        prevDirection = direction;
+    }
+}
+
+void PuzzleFirst::ResetGame()
+{
+    StopGame();
+    ChangeModel();
+
+    switch (storedDifficulty(DEFAULT_DIFICULTY)) {
+    case EASY:
+        Shuffle(EASY_MOVES);
+        break;
+    case AVERAGE:
+        Shuffle(AVERAGE_MOVES);
+        break;
+    case HARD:
+        Shuffle(HARD_MOVES);
+        break;
+    default:
+        break;
+    }
+
+    StartGame();
+}
+
+void PuzzleFirst::ChangeDifficulty(int newDifficulty)
+{
+    settings->setValue(QLatin1String(DifficultyKey), newDifficulty);
+    ResetGame();
+}
+
+int PuzzleFirst::GetDifficulty()
+{
+    return storedDifficulty(DEFAULT_DIFICULTY);
+}
+
+void PuzzleFirst::LoadImage(const QString &filename)
+{
+    imageName = filename;
+    ResetGame();
+}
+
+void PuzzleFirst::StartGame()
+{
+    gameRunning = true;
+    timer.restart();
+}
+
+void PuzzleFirst::StopGame()
+{
+    gameRunning = false;
+    endTime = clockMilliseconds();
+}
+
+int PuzzleFirst::GetElapsedTime() const
+{
+    return gameRunning ? clockMilliseconds() : endTime;
+}
+
+QList<int> PuzzleFirst::GetHighscores()
+{
+    QList<int> highscores;
+    for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
+        highscores.append(storedHighscore(position));
+    return highscores;
+}
+
+void PuzzleFirst::EndGame()
+{
+    const int score = clockMilliseconds() / 1000;
+    StopGame();
+    emit PuzzleSolved();
+
+    // Another instance of the game may have scored since this store was last read; without the
+    // re-read its time would be overwritten by a stale list.
+    settings->sync();
+    int highscores[NUM_OF_HIGHSCORES];
+    for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
+        highscores[position] = storedHighscore(position);
+
+    // The score goes before the first longer time or into the first empty position; the rest
+    // shift down and the last drops out. A tie goes after the stored time.
+    bool newscore = false;
+    int tempscore = -1;
+    for (int position = 0; position < NUM_OF_HIGHSCORES; ++position) {
+        if (newscore) {
+            std::swap(highscores[position], tempscore);
+        } else if (score < highscores[position] || highscores[position] == -1) {
+            tempscore = highscores[position];
+            highscores[position] = score;
+            newscore = true;
+        }
+    }
+
+    for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
+        settings->setValue(highscoreKey(position), highscores[position]);
+    settings->sync();
+
+    emit NewHighScore(GetHighscores());
+}
+
+int PuzzleFirst::storedDifficulty(int fallback) const
+{
+    int difficulty = 0;
+    if (!readStoredInt(settings->value(QLatin1String(DifficultyKey)), &difficulty))
+        return fallback;
+    return difficulty;
+}
+
+int PuzzleFirst::storedHighscore(int position) const
+{
+    int seconds = 0;
+    if (!readStoredInt(settings->value(highscoreKey(position)), &seconds))
+        return -1;
+    return seconds < 0 ? -1 : seconds;
+}
+
+int PuzzleFirst::clockMilliseconds() const
+{
+    return int(qMin<qint64>(timer.elapsed(), std::numeric_limits<int>::max()));
+}

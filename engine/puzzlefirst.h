@@ -1,0 +1,100 @@
+#ifndef PUZZLEFIRST_H
+#define PUZZLEFIRST_H
+
+#include "imageloader.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class PuzzlePiece;
+class QSettings;
+
+// The puzzle engine: the 3 x 3 grid of tiles, moves, shuffling, the game clock, the difficulty
+// and the high-score list. The difficulty and the high scores live only in the settings store
+// and are read from it at every use.
+//
+// Tile items: an item in a scene belongs to that scene (the board view's scene deletes the
+// items it holds); an item in no scene, such as the empty square's, belongs to the engine.
+class PuzzleFirst : public QObject
+{
+    Q_OBJECT
+
+public:
+    static const int ROWS = 3;
+    static const int COLS = 3;
+    static const int EASY = 1;
+    static const int AVERAGE = 2;
+    static const int HARD = 3;
+    static const int DEFAULT_DIFICULTY = 1;
+    static const int EASY_MOVES = 3;
+    static const int AVERAGE_MOVES = 20;
+    static const int HARD_MOVES = 50;
+    static const int NUM_OF_HIGHSCORES = 3;
+
+    explicit PuzzleFirst(QObject *parent = nullptr);
+    ~PuzzleFirst() override;
+
+    // The piece at column x, row y; both must lie in 0..2.
+    PuzzlePiece *getPieceAt(int x, int y) const;
+
+    // NUM_OF_HIGHSCORES times in whole seconds, best first, -1 for an empty position.
+    QList<int> GetHighscores();
+    int GetDifficulty();
+    // Takes the picture for every following game and starts a new one with it.
+    void LoadImage(const QString &filename);
+    // Milliseconds of the running game, or of the last one once it has stopped.
+    int GetElapsedTime() const;
+
+signals:
+    void PuzzleSolved();
+    void BoardChanged();
+    void NewHighScore(QList<int> highscores);
+    void BoardPictureChanged();
+
+public slots:
+    // Each slides a tile into the empty square and returns whether it did. The direction is the
+    // way the empty square travels. Without force, moves are refused while no game runs.
+    bool moveUp(bool force = false);
+    bool moveDown(bool force = false);
+    bool moveLeft(bool force = false);
+    bool moveRight(bool force = false);
+    bool movePiece(int x, int y, bool force = false);
+
+    void ChangeDifficulty(int newDifficulty);
+    void ResetGame();
+    void StartGame();
+    void StopGame();
+
+protected:
+    // The empty square's grid position, or (-1, -1) when no cell holds tile 0.
+    QPoint FindEmptyPiece() const;
+    void ChangeModel();
+    void saveStateAsGoalState();
+    bool isMoveValid(int x, int y) const;
+    void swap(int fromX, int fromY, int toX, int toY);
+    bool isPuzzleFinished() const;
+    void EndGame();
+    void Shuffle(int moves);
+
+private:
+    int storedDifficulty(int fallback) const;
+    int storedHighscore(int position) const;
+    int clockMilliseconds() const;
+    void releasePieces(PuzzlePiece *const (&pieces)[COLS][ROWS]);
+
+    PuzzlePiece *itemList2[COLS][ROWS] = {};
+    int goalState[COLS][ROWS] = {};
+    int boardWidth = COLS;
+    int boardHeight = ROWS;
+    bool gameRunning = false;
+    QString imageName;
+    int endTime = 0;
+    QElapsedTimer timer;
+    ImageLoader imLoader;
+    QSettings *settings = nullptr;
+};
+
+#endif // PUZZLEFIRST_H

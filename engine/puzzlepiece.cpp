@@ -1,0 +1,25 @@
+#include "puzzlepiece.h"
+
+PuzzlePiece::PuzzlePiece(QObject *parent) : QObject(parent) { }
+
+PuzzlePiece::~PuzzlePiece() = default;
+
+void PuzzlePiece::SetItem(QGraphicsItem *newItem)
+{
+    graphicsItem = newItem;
+}
+
+QGraphicsItem *PuzzlePiece::getItem() const
+{
+    return graphicsItem;
+}
+
+void PuzzlePiece::setId(int newId)
+{
+    id = newId;
+}
+
+int PuzzlePiece::getId() const
+{
+    return id;
+}

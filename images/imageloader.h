@@ -1,0 +1,29 @@
+#ifndef IMAGELOADER_H
+#define IMAGELOADER_H
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QGraphicsItem;
+
+// Makes the nine tile items of a board: pieces of a picture stretched to 150 x 150, or numbered
+// tiles when there is no picture to be had. The caller owns the items it is given.
+class ImageLoader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ImageLoader(QObject *parent = nullptr);
+    ~ImageLoader() override;
+
+    // Nine 50 x 50 picture tiles in row-major order, all at (0, 0); or GetDefault(w, h) when
+    // filename is empty or names nothing that reads as a picture.
+    QList<QGraphicsItem *> LoadAndSplitImage(const QString &filename, int w, int h);
+
+    // w x h numbered tiles in row-major order, each placed at its goal position; tile 0 has no
+    // number.
+    QList<QGraphicsItem *> GetDefault(int w, int h);
+};
+
+#endif // IMAGELOADER_H

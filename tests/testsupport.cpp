@@ -1,0 +1,266 @@
+#include "testsupport.h"
+
+#include "board.h"
+#include "puzzlefirst.h"
+#include "puzzlepiece.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGraphicsItem>
+#include <QImage>
+#include <QImageWriter>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <unordered_map>
+
+namespace TestSupport {
+
+void isolateEnvironment()
+{
+    // Lives for the whole process; removed at exit.
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/plivora-test-XXXXXX"));
+    if (!home.isValid())
+        qFatal("cannot make a temporary folder");
+    const QByteArray root = QFile::encodeName(home.path());
+    for (const char *sub : {"config", "cache", "data", "runtime"})
+        QDir(home.path()).mkpath(QString::fromLatin1(sub));
+    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", root + "/config");
+    qputenv("XDG_CACHE_HOME", root + "/cache");
+    qputenv("XDG_DATA_HOME", root + "/data");
+    qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void clearSettings()
+{
+    QSettings settings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    settings.clear();
+    settings.sync();
+}
+
+void storeSetting(const QString &key, const QVariant &value)
+{
+    QSettings settings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    settings.setValue(key, value);
+    settings.sync();
+}
+
+QVariant storedSetting(const QString &key)
+{
+    QSettings settings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    settings.sync();
+    return settings.value(key);
+}
+
+QList<int> gridIds(const PuzzleFirst &engine)
+{
+    QList<int> ids;
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 3; ++x)
+            ids.append(engine.getPieceAt(x, y)->getId());
+    }
+    return ids;
+}
+
+namespace {
+
+    using State = quint64; // four bits a cell, cell x + 3 * y in bits 4 * (x + 3 * y)
+
+    int cellOf(State state, int id)
+    {
+        for (int cell = 0; cell < 9; ++cell) {
+            if (int((state >> (4 * cell)) & 0xF) == id)
+                return cell;
+        }
+        return -1;
+    }
+
+    State swapCells(State state, int a, int b)
+    {
+        const State va = (state >> (4 * a)) & 0xF;
+        const State vb = (state >> (4 * b)) & 0xF;
+        state &= ~((State(0xF) << (4 * a)) | (State(0xF) << (4 * b)));
+        return state | (va << (4 * b)) | (vb << (4 * a));
+    }
+
+} // namespace
+
+QList<QPoint> solution(const PuzzleFirst &engine)
+{
+    State start = 0;
+    const QList<int> ids = gridIds(engine);
+    for (int cell = 0; cell < 9; ++cell)
+        start |= State(ids.at(cell)) << (4 * cell);
+    State goal = 0;
+    for (int cell = 0; cell < 9; ++cell)
+        goal |= State(cell) << (4 * cell);
+
+    // Breadth-first search; each state remembers the state it came from.
+    std::unordered_map<State, State> from {{start, start}};
+    std::deque<State> queue {start};
+    while (!queue.empty() && !from.count(goal)) {
+        const State state = queue.front();
+        queue.pop_front();
+        const int empty = cellOf(state, 0);
+        const int ex = empty % 3;
+        const int ey = empty / 3;
+        const QPoint neighbours[] = {{ex - 1, ey}, {ex + 1, ey}, {ex, ey - 1}, {ex, ey + 1}};
+        for (const QPoint &n : neighbours) {
+            if (n.x() < 0 || n.x() > 2 || n.y() < 0 || n.y() > 2)
+                continue;
+            const State next = swapCells(state, empty, n.x() + 3 * n.y());
+            if (from.emplace(next, state).second)
+                queue.push_back(next);
+        }
+    }
+    QList<QPoint> moves;
+    if (!from.count(goal))
+        return moves;
+    for (State state = goal; state != start; state = from.at(state)) {
+        // The tile to move lies where the empty square is after the move.
+        const int cell = cellOf(state, 0);
+        moves.prepend(QPoint(cell % 3, cell / 3));
+    }
+    return moves;
+}
+
+void settle(Board &board)
+{
+    QList<QGraphicsItem *> items = static_cast<QGraphicsView &>(board).scene()->items();
+    for (int tick = 0; tick < 400; ++tick) {
+        QList<QPointF> before;
+        for (QGraphicsItem *item : std::as_const(items))
+            before.append(item->pos());
+        board.DoTick();
+        bool moved = false;
+        for (int i = 0; i < items.size(); ++i)
+            moved = moved || items.at(i)->pos() != before.at(i);
+        if (!moved)
+            return;
+    }
+}
+
+QColor regionColour(int x, int y)
+{
+    static const QColor colours[3][3] = {
+        {QColor(220, 30, 30), QColor(30, 200, 30), QColor(30, 30, 220)},
+        {QColor(230, 230, 30), QColor(30, 220, 220), QColor(220, 30, 220)},
+        {QColor(250, 250, 250), QColor(20, 20, 20), QColor(240, 140, 20)},
+    };
+    return colours[y][x];
+}
+
+bool writeRegionPicture(
+    const QString &path, const QSize &size, const char *format, bool progressive)
+{
+    // Eight bits a pixel keeps even an 8000 x 6000 picture small in memory.
+    QImage image(size, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 3; ++x)
+            table.append(regionColour(x, y).rgb());
+    }
+    image.setColorTable(table);
+    for (int row = 0; row < size.height(); ++row) {
+        uchar *line = image.scanLine(row);
+        const int y = int(qint64(row) * 3 / size.height());
+        for (int column = 0; column < size.width(); ++column)
+            line[column] = uchar(int(qint64(column) * 3 / size.width()) + 3 * y);
+    }
+    QImageWriter writer(path, format);
+    writer.setQuality(90);
+    writer.setProgressiveScanWrite(progressive);
+    return writer.write(image);
+}
+
+namespace {
+
+    void appendChunk(QByteArray &png, const char *type, const QByteArray &data)
+    {
+        QByteArray chunk(type, 4);
+        chunk += data;
+        char length[4];
+        qToBigEndian<quint32>(quint32(data.size()), length);
+        char crc[4];
+        qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()),
+                                  uInt(chunk.size()))),
+            crc);
+        png.append(length, 4);
+        png.append(chunk);
+        png.append(crc, 4);
+    }
+
+} // namespace
+
+bool writeZeroPng(const QString &path, int width, int height)
+{
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(quint32(width), header.data());
+    qToBigEndian<quint32>(quint32(height), header.data() + 4);
+    header[8] = 1; // bit depth
+    header[9] = 0; // greyscale
+
+    // Each row: filter byte 0, then width bits of zero. Compressed as a stream, so the zeros are
+    // never all in memory at once.
+    const QByteArray row(1 + (width + 7) / 8, '\0');
+    z_stream stream {};
+    if (deflateInit(&stream, Z_BEST_COMPRESSION) != Z_OK)
+        return false;
+    QByteArray compressed;
+    char out[1 << 16];
+    for (int y = 0; y <= height; ++y) {
+        const bool last = y == height;
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(row.constData()));
+        stream.avail_in = last ? 0 : uInt(row.size());
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(out);
+            stream.avail_out = sizeof out;
+            deflate(&stream, last ? Z_FINISH : Z_NO_FLUSH);
+            compressed.append(out, int(sizeof out - stream.avail_out));
+        } while (stream.avail_out == 0);
+    }
+    deflateEnd(&stream);
+
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    appendChunk(png, "IHDR", header);
+    appendChunk(png, "IDAT", compressed);
+    appendChunk(png, "IEND", QByteArray());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(png) == png.size();
+}
+
+Watchdog::Watchdog(int milliseconds, const char *what)
+{
+    thread = std::thread([this, milliseconds, what] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (!done.wait_for(
+                lock, std::chrono::milliseconds(milliseconds), [this] { return finished; })) {
+            std::fprintf(
+                stderr, "FAIL! watchdog: %s still running after %d ms\n", what, milliseconds);
+            std::fflush(stderr);
+            std::_Exit(3);
+        }
+    });
+}
+
+Watchdog::~Watchdog()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        finished = true;
+    }
+    done.notify_all();
+    thread.join();
+}
+
+} // namespace TestSupport

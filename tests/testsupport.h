@@ -1,0 +1,80 @@
+#ifndef TESTSUPPORT_H
+#define TESTSUPPORT_H
+
+#include <QApplication>
+#include <QColor>
+#include <QList>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QtTest/QTest>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+class Board;
+class PuzzleFirst;
+
+namespace TestSupport {
+
+// Points the settings store, caches and runtime files at a fresh temporary folder, so that no
+// test reads or writes the user's real settings; and runs headless unless told otherwise. Call
+// before the application object is made.
+void isolateEnvironment();
+
+// Removes everything from the game's settings store.
+void clearSettings();
+// Writes value under key in the game's settings store, as a text the way a user might.
+void storeSetting(const QString &key, const QVariant &value);
+QVariant storedSetting(const QString &key);
+
+// The tile ids of the engine's grid, cell x + 3 * y first.
+QList<int> gridIds(const PuzzleFirst &engine);
+
+// The grid positions to move, one after the other, that bring the engine's grid back to the goal
+// order by the fewest moves.
+QList<QPoint> solution(const PuzzleFirst &engine);
+
+// Calls Board::DoTick until no tile moves any more (at most 400 times).
+void settle(Board &board);
+
+// A picture of the given size cut into a 3 x 3 pattern of regions, region (x, y) coloured
+// regionColour(x, y).
+QColor regionColour(int x, int y);
+bool writeRegionPicture(
+    const QString &path, const QSize &size, const char *format = "PNG", bool progressive = false);
+
+// A valid PNG that declares width x height one-bit pixels, all zero, in a few megabytes at most.
+bool writeZeroPng(const QString &path, int width, int height);
+
+// Ends the process if it is still alive after the given time, so that a hang fails a test
+// instead of stalling the run.
+class Watchdog
+{
+public:
+    Watchdog(int milliseconds, const char *what);
+    ~Watchdog();
+
+private:
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    std::thread thread;
+};
+
+} // namespace TestSupport
+
+// QTEST_MAIN with the isolated environment.
+#define PLIVORA_TEST_MAIN(TestObject)                                                              \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        TestSupport::isolateEnvironment();                                                         \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
+
+#endif // TESTSUPPORT_H

@@ -1,0 +1,614 @@
+#include "puzzlefirst.h"
+#include "puzzlepiece.h"
+#include "testsupport.h"
+
+#include <QGraphicsItemGroup>
+#include <QGraphicsPixmapItem>
+#include <QMetaMethod>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+
+using namespace TestSupport;
+
+namespace {
+
+// Opens the engine's protected operations to the tests.
+class Engine : public PuzzleFirst
+{
+public:
+    using PuzzleFirst::ChangeModel;
+    using PuzzleFirst::FindEmptyPiece;
+    using PuzzleFirst::isMoveValid;
+    using PuzzleFirst::isPuzzleFinished;
+    using PuzzleFirst::Shuffle;
+};
+
+// Records the engine's signals in the order they come.
+struct SignalLog
+{
+    explicit SignalLog(PuzzleFirst &engine)
+    {
+        QObject::connect(&engine, &PuzzleFirst::BoardChanged, [this] { events << "BoardChanged"; });
+        QObject::connect(&engine, &PuzzleFirst::BoardPictureChanged,
+            [this] { events << "BoardPictureChanged"; });
+        QObject::connect(&engine, &PuzzleFirst::PuzzleSolved, [this] { events << "PuzzleSolved"; });
+        QObject::connect(&engine, &PuzzleFirst::NewHighScore, [this](const QList<int> &list) {
+            events << "NewHighScore";
+            highscores = list;
+        });
+    }
+    QStringList events;
+    QList<int> highscores;
+};
+
+const QList<int> GoalIds = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+
+int manhattanFromGoal(const QPoint &cell)
+{
+    return cell.x() + cell.y();
+}
+
+QList<int> storedHighscores()
+{
+    QList<int> list;
+    for (int position = 0; position < 3; ++position) {
+        const QVariant value = storedSetting(QStringLiteral("highscore/%1").arg(position));
+        list.append(value.isValid() ? value.toInt() : -99);
+    }
+    return list;
+}
+
+} // namespace
+
+class TestPuzzleFirst : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void metaObjectListsShortForms();
+    void constructionGivesGoalOrder();
+    void constructorEnsuresDifficulty_data();
+    void constructorEnsuresDifficulty();
+    void getPieceAtReadsColumnThenRow();
+    void gridWithoutEmptySquareRefusesMoves();
+    void forcedMoveWhileStopped();
+    void directionMoves_data();
+    void directionMoves();
+    void refusedPositions_data();
+    void refusedPositions();
+    void oppositeMoveRestores();
+    void solvingMoveEndsGameInOrder();
+    void highscoreInsertion_data();
+    void highscoreInsertion();
+    void scoreIsWholeSeconds();
+    void storedHighscoresRead_data();
+    void storedHighscoresRead();
+    void resetShufflesByDifficulty_data();
+    void resetShufflesByDifficulty();
+    void newGameTriggers_data();
+    void newGameTriggers();
+    void resetDropsRunningGameUnscored();
+    void clockBeforeAndAfterGames();
+    void twoProcessesKeepBothTimes();
+
+private:
+    QTemporaryDir workDir;
+};
+
+void TestPuzzleFirst::initTestCase()
+{
+    // No default.png here unless a test writes one: the engine starts on numbered tiles.
+    QVERIFY(workDir.isValid());
+    QVERIFY(QDir::setCurrent(workDir.path()));
+}
+
+void TestPuzzleFirst::init()
+{
+    clearSettings();
+}
+
+void TestPuzzleFirst::metaObjectListsShortForms()
+{
+    const QMetaObject &meta = PuzzleFirst::staticMetaObject;
+    QStringList methods;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+        methods << QString::fromLatin1(meta.method(i).methodSignature());
+    const QStringList expected = {"PuzzleSolved()", "BoardChanged()", "NewHighScore(QList<int>)",
+        "BoardPictureChanged()", "moveUp(bool)", "moveUp()", "moveDown(bool)", "moveDown()",
+        "moveLeft(bool)", "moveLeft()", "moveRight(bool)", "moveRight()", "movePiece(int,int,bool)",
+        "movePiece(int,int)", "ChangeDifficulty(int)", "ResetGame()", "StartGame()", "StopGame()"};
+    QCOMPARE(methods, expected);
+}
+
+void TestPuzzleFirst::constructionGivesGoalOrder()
+{
+    Engine engine;
+    for (int x = 0; x < 3; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            const PuzzlePiece *piece = engine.getPieceAt(x, y);
+            QCOMPARE(piece->getId(), x + 3 * y);
+            QCOMPARE(piece->getItem()->data(1), QVariant(x));
+            QCOMPARE(piece->getItem()->data(2), QVariant(y));
+            QVERIFY(!piece->getItem()->data(3).isValid());
+        }
+    }
+    QCOMPARE(engine.FindEmptyPiece(), QPoint(0, 0));
+    // No game runs: the goal order is not "finished" and unforced moves are refused.
+    QVERIFY(!engine.isPuzzleFinished());
+    QVERIFY(!engine.movePiece(1, 0));
+    QCOMPARE(engine.GetElapsedTime(), 0);
+}
+
+void TestPuzzleFirst::constructorEnsuresDifficulty_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<int>("difficulty");
+
+    QTest::newRow("absent") << QVariant() << "1" << 1;
+    QTest::newRow("-1") << QVariant("-1") << "1" << 1;
+    QTest::newRow("1") << QVariant("1") << "1" << 1;
+    QTest::newRow("2") << QVariant("2") << "2" << 2;
+    QTest::newRow("3") << QVariant("3") << "3" << 3;
+    QTest::newRow("0 stays") << QVariant("0") << "0" << 0;
+    QTest::newRow("7 stays") << QVariant("7") << "7" << 7;
+    QTest::newRow("text") << QVariant("hard") << "1" << 1;
+    QTest::newRow("empty text") << QVariant("") << "1" << 1;
+    QTest::newRow("fraction") << QVariant("2.5") << "1" << 1;
+    QTest::newRow("trailing junk") << QVariant("2x") << "1" << 1;
+    QTest::newRow("beyond int") << QVariant("99999999999") << "1" << 1;
+    QTest::newRow("list") << QVariant(QStringList {"2", "3"}) << "1" << 1;
+}
+
+void TestPuzzleFirst::constructorEnsuresDifficulty()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, storedAfter);
+    QFETCH(int, difficulty);
+
+    if (stored.isValid())
+        storeSetting(QStringLiteral("current/difficulty"), stored);
+    Engine engine;
+    QCOMPARE(storedSetting(QStringLiteral("current/difficulty")).toString(), storedAfter);
+    QCOMPARE(engine.GetDifficulty(), difficulty);
+}
+
+void TestPuzzleFirst::getPieceAtReadsColumnThenRow()
+{
+    Engine engine;
+    QCOMPARE(engine.getPieceAt(2, 0)->getId(), 2);
+    QCOMPARE(engine.getPieceAt(0, 2)->getId(), 6);
+    QCOMPARE(engine.getPieceAt(3, 0), nullptr);
+    QCOMPARE(engine.getPieceAt(0, -1), nullptr);
+}
+
+void TestPuzzleFirst::gridWithoutEmptySquareRefusesMoves()
+{
+    Engine engine;
+    engine.StartGame();
+    engine.getPieceAt(0, 0)->setId(9);
+    QCOMPARE(engine.FindEmptyPiece(), QPoint(-1, -1));
+    QVERIFY(!engine.movePiece(1, 0));
+    QVERIFY(!engine.movePiece(0, 1, true));
+    QVERIFY(!engine.moveUp() && !engine.moveDown() && !engine.moveLeft() && !engine.moveRight());
+}
+
+void TestPuzzleFirst::forcedMoveWhileStopped()
+{
+    Engine engine;
+    SignalLog log(engine);
+    PuzzlePiece *tile = engine.getPieceAt(1, 0);
+    PuzzlePiece *empty = engine.getPieceAt(0, 0);
+
+    QVERIFY(!engine.movePiece(1, 0, false));
+    QCOMPARE(gridIds(engine), GoalIds);
+    QVERIFY(log.events.isEmpty());
+
+    QVERIFY(engine.movePiece(1, 0, true));
+    QCOMPARE(engine.getPieceAt(0, 0), tile);
+    QCOMPARE(engine.getPieceAt(1, 0), empty);
+    QCOMPARE(tile->getItem()->data(1).toInt(), 0);
+    QCOMPARE(tile->getItem()->data(2).toInt(), 0);
+    QCOMPARE(empty->getItem()->data(1).toInt(), 1);
+    QCOMPARE(empty->getItem()->data(2).toInt(), 0);
+    QCOMPARE(log.events, QStringList {"BoardChanged"});
+
+    // Back to the goal order by a forced move: no game runs, so none ends.
+    QVERIFY(engine.movePiece(0, 0, true));
+    QCOMPARE(gridIds(engine), GoalIds);
+    QCOMPARE(log.events, QStringList({"BoardChanged", "BoardChanged"}));
+}
+
+void TestPuzzleFirst::directionMoves_data()
+{
+    QTest::addColumn<QList<QPoint>>("path"); // forced moves that place the empty square
+    QTest::addColumn<QString>("direction");
+    QTest::addColumn<bool>("moves");
+    QTest::addColumn<QPoint>("from"); // the cell whose tile slides into the empty square
+
+    const QList<QPoint> topLeft;
+    const QList<QPoint> bottomRight = {{1, 0}, {2, 0}, {2, 1}, {2, 2}};
+    const QList<QPoint> centre = {{1, 0}, {1, 1}};
+
+    QTest::newRow("top-left up") << topLeft << "up" << false << QPoint();
+    QTest::newRow("top-left left") << topLeft << "left" << false << QPoint();
+    QTest::newRow("top-left down") << topLeft << "down" << true << QPoint(0, 1);
+    QTest::newRow("top-left right") << topLeft << "right" << true << QPoint(1, 0);
+    QTest::newRow("bottom-right down") << bottomRight << "down" << false << QPoint();
+    QTest::newRow("bottom-right right") << bottomRight << "right" << false << QPoint();
+    QTest::newRow("bottom-right up") << bottomRight << "up" << true << QPoint(2, 1);
+    QTest::newRow("bottom-right left") << bottomRight << "left" << true << QPoint(1, 2);
+    QTest::newRow("centre up") << centre << "up" << true << QPoint(1, 0);
+    QTest::newRow("centre down") << centre << "down" << true << QPoint(1, 2);
+    QTest::newRow("centre left") << centre << "left" << true << QPoint(0, 1);
+    QTest::newRow("centre right") << centre << "right" << true << QPoint(2, 1);
+}
+
+void TestPuzzleFirst::directionMoves()
+{
+    QFETCH(QList<QPoint>, path);
+    QFETCH(QString, direction);
+    QFETCH(bool, moves);
+    QFETCH(QPoint, from);
+
+    Engine engine;
+    for (const QPoint &cell : path)
+        QVERIFY(engine.movePiece(cell.x(), cell.y(), true));
+    engine.StartGame();
+    const QPoint empty = engine.FindEmptyPiece();
+    const QList<int> before = gridIds(engine);
+    PuzzlePiece *tile = moves ? engine.getPieceAt(from.x(), from.y()) : nullptr;
+    QSignalSpy changed(&engine, &PuzzleFirst::BoardChanged);
+
+    bool result = false;
+    if (direction == "up")
+        result = engine.moveUp();
+    else if (direction == "down")
+        result = engine.moveDown();
+    else if (direction == "left")
+        result = engine.moveLeft();
+    else
+        result = engine.moveRight();
+
+    QCOMPARE(result, moves);
+    QCOMPARE(changed.count(), moves ? 1 : 0);
+    if (!moves) {
+        QCOMPARE(gridIds(engine), before);
+        return;
+    }
+    QCOMPARE(engine.getPieceAt(empty.x(), empty.y()), tile);
+    QCOMPARE(engine.FindEmptyPiece(), from);
+    QCOMPARE(tile->getItem()->data(1).toInt(), empty.x());
+    QCOMPARE(tile->getItem()->data(2).toInt(), empty.y());
+    QGraphicsItem *emptyItem = engine.getPieceAt(from.x(), from.y())->getItem();
+    QCOMPARE(emptyItem->data(1).toInt(), from.x());
+    QCOMPARE(emptyItem->data(2).toInt(), from.y());
+}
+
+void TestPuzzleFirst::refusedPositions_data()
+{
+    QTest::addColumn<QPoint>("cell");
+    QTest::newRow("the empty square") << QPoint(0, 0);
+    QTest::newRow("diagonal") << QPoint(1, 1);
+    QTest::newRow("two away") << QPoint(2, 0);
+    QTest::newRow("far corner") << QPoint(2, 2);
+    QTest::newRow("right of grid") << QPoint(3, 0);
+    QTest::newRow("left of grid") << QPoint(-1, 0);
+    QTest::newRow("below grid") << QPoint(0, 3);
+    QTest::newRow("above grid") << QPoint(0, -1);
+}
+
+void TestPuzzleFirst::refusedPositions()
+{
+    QFETCH(QPoint, cell);
+    Engine engine;
+    engine.StartGame();
+    QSignalSpy changed(&engine, &PuzzleFirst::BoardChanged);
+    QVERIFY(!engine.isMoveValid(cell.x(), cell.y()));
+    QVERIFY(!engine.movePiece(cell.x(), cell.y()));
+    QVERIFY(!engine.movePiece(cell.x(), cell.y(), true));
+    QCOMPARE(gridIds(engine), GoalIds);
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestPuzzleFirst::oppositeMoveRestores()
+{
+    Engine engine;
+    QVERIFY(engine.movePiece(1, 0, true));
+    QVERIFY(engine.movePiece(1, 1, true)); // empty square now in the centre
+    engine.StartGame();
+    const QList<int> before = gridIds(engine);
+    QVERIFY(engine.moveUp());
+    QVERIFY(engine.moveDown());
+    QCOMPARE(gridIds(engine), before);
+    QVERIFY(engine.moveLeft());
+    QVERIFY(engine.moveRight());
+    QCOMPARE(gridIds(engine), before);
+    for (int x = 0; x < 3; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            QCOMPARE(engine.getPieceAt(x, y)->getItem()->data(1).toInt(), x);
+            QCOMPARE(engine.getPieceAt(x, y)->getItem()->data(2).toInt(), y);
+        }
+    }
+}
+
+void TestPuzzleFirst::solvingMoveEndsGameInOrder()
+{
+    Engine engine;
+    QVERIFY(engine.movePiece(0, 1, true));
+    engine.StartGame();
+    SignalLog log(engine);
+
+    QVERIFY(engine.moveUp());
+    QCOMPARE(log.events, QStringList({"BoardChanged", "PuzzleSolved", "NewHighScore"}));
+    QCOMPARE(log.highscores, QList<int>({0, -1, -1}));
+    QCOMPARE(storedHighscores(), QList<int>({0, -1, -1}));
+
+    // Stopped: ordinary moves are refused and the time stands still.
+    QVERIFY(!engine.movePiece(1, 0));
+    QVERIFY(!engine.moveDown());
+    const int time = engine.GetElapsedTime();
+    QThread::msleep(20);
+    QCOMPARE(engine.GetElapsedTime(), time);
+}
+
+void TestPuzzleFirst::highscoreInsertion_data()
+{
+    // A game solved at once scores 0 seconds; ties go after the stored time, so the rows reach
+    // every position of the list with that one score.
+    QTest::addColumn<QVariantList>("before");
+    QTest::addColumn<QList<int>>("after");
+
+    QTest::newRow("empty store") << QVariantList() << QList<int> {0, -1, -1};
+    QTest::newRow("all empty") << QVariantList {-1, -1, -1} << QList<int> {0, -1, -1};
+    QTest::newRow("first, shifting") << QVariantList {30, 60, -1} << QList<int> {0, 30, 60};
+    QTest::newRow("first, last drops") << QVariantList {30, 45, 60} << QList<int> {0, 30, 45};
+    QTest::newRow("tie goes second") << QVariantList {0, 45, 60} << QList<int> {0, 0, 45};
+    QTest::newRow("tie goes third") << QVariantList {0, 0, 60} << QList<int> {0, 0, 0};
+    QTest::newRow("no place") << QVariantList {0, 0, 0} << QList<int> {0, 0, 0};
+    QTest::newRow("into the first hole") << QVariantList {0, -1, -1} << QList<int> {0, 0, -1};
+    QTest::newRow("hole in the middle") << QVariantList {0, -1, 30} << QList<int> {0, 0, -1};
+    QTest::newRow("corrupted read as empty")
+        << QVariantList {"abc", "99999999999", "-10"} << QList<int> {0, -1, -1};
+    QTest::newRow("negative in the middle") << QVariantList {5, -15, 2} << QList<int> {0, 5, -1};
+}
+
+void TestPuzzleFirst::highscoreInsertion()
+{
+    QFETCH(QVariantList, before);
+    QFETCH(QList<int>, after);
+    for (int position = 0; position < before.size(); ++position)
+        storeSetting(QStringLiteral("highscore/%1").arg(position), before.at(position));
+
+    Engine engine;
+    QVERIFY(engine.movePiece(1, 0, true));
+    engine.StartGame();
+    SignalLog log(engine);
+    QVERIFY(engine.moveLeft());
+    QCOMPARE(log.events.last(), QString("NewHighScore"));
+    QCOMPARE(log.highscores, after);
+    QCOMPARE(engine.GetHighscores(), after);
+    QCOMPARE(storedHighscores(), after);
+}
+
+void TestPuzzleFirst::scoreIsWholeSeconds()
+{
+    Engine engine;
+    QVERIFY(engine.movePiece(1, 0, true));
+    engine.StartGame();
+    SignalLog log(engine);
+    QThread::msleep(1100);
+    QVERIFY(engine.moveLeft());
+    const int elapsed = engine.GetElapsedTime();
+    QVERIFY(elapsed >= 1100);
+    QCOMPARE(log.highscores.first(), elapsed / 1000);
+}
+
+void TestPuzzleFirst::storedHighscoresRead_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("reads");
+
+    QTest::newRow("7") << QVariant("7") << 7;
+    QTest::newRow("0") << QVariant("0") << 0;
+    QTest::newRow("int max") << QVariant("2147483647") << 2147483647;
+    QTest::newRow("plus sign") << QVariant("+4") << 4;
+    QTest::newRow("-1") << QVariant("-1") << -1;
+    QTest::newRow("-10") << QVariant("-10") << -1;
+    QTest::newRow("int min") << QVariant("-2147483648") << -1;
+    QTest::newRow("beyond int") << QVariant("99999999999") << -1;
+    QTest::newRow("just beyond int") << QVariant("2147483648") << -1;
+    QTest::newRow("text") << QVariant("abc") << -1;
+    QTest::newRow("digits then text") << QVariant("12abc") << -1;
+    QTest::newRow("empty") << QVariant("") << -1;
+    QTest::newRow("fraction") << QVariant("1.5") << -1;
+    QTest::newRow("hex") << QVariant("0x10") << -1;
+    QTest::newRow("list") << QVariant(QStringList {"1", "2"}) << -1;
+}
+
+void TestPuzzleFirst::storedHighscoresRead()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, reads);
+    storeSetting(QStringLiteral("highscore/0"), 3);
+    storeSetting(QStringLiteral("highscore/1"), stored);
+    Engine engine;
+    QCOMPARE(engine.GetHighscores(), QList<int>({3, reads, -1}));
+}
+
+void TestPuzzleFirst::resetShufflesByDifficulty_data()
+{
+    QTest::addColumn<QVariant>("difficulty");
+    QTest::addColumn<int>("moves");
+
+    QTest::newRow("easy") << QVariant(1) << 3;
+    QTest::newRow("average") << QVariant(2) << 20;
+    QTest::newRow("hard") << QVariant(3) << 50;
+    QTest::newRow("0: no shuffle") << QVariant(0) << 0;
+    QTest::newRow("7: no shuffle") << QVariant(7) << 0;
+    QTest::newRow("-5: no shuffle") << QVariant(-5) << 0;
+    QTest::newRow("corrupted: easy") << QVariant("x") << 3;
+}
+
+void TestPuzzleFirst::resetShufflesByDifficulty()
+{
+    QFETCH(QVariant, difficulty);
+    QFETCH(int, moves);
+    storeSetting(QStringLiteral("current/difficulty"), difficulty);
+
+    // Several resets, so that more than one draw sequence is seen.
+    for (int round = 0; round < 5; ++round) {
+        Engine engine;
+        SignalLog log(engine);
+        engine.ResetGame();
+
+        QCOMPARE(log.events.count("BoardPictureChanged"), 1);
+        QCOMPARE(log.events.first(), QString("BoardPictureChanged"));
+        QCOMPARE(log.events.count("BoardChanged"), moves);
+        QCOMPARE(log.events.size(), moves + 1);
+        QCOMPARE(engine.GetElapsedTime() < 1000, true);
+
+        // Every move takes the empty square one step, so its distance from the top-left
+        // corner has the parity of the number of moves: after 3 the puzzle is never solved.
+        QCOMPARE(manhattanFromGoal(engine.FindEmptyPiece()) % 2, moves % 2);
+        if (moves == 0)
+            QCOMPARE(gridIds(engine), GoalIds);
+        if (moves % 2 == 1)
+            QVERIFY(gridIds(engine) != GoalIds);
+
+        // The game runs: a move that is next to the empty square is taken.
+        const QPoint empty = engine.FindEmptyPiece();
+        QVERIFY(engine.movePiece(empty.x() == 0 ? 1 : empty.x() - 1, empty.y()));
+    }
+}
+
+void TestPuzzleFirst::newGameTriggers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("storedDifficulty");
+    QTest::addColumn<int>("moves");
+    QTest::addColumn<bool>("pictureTiles");
+
+    QTest::newRow("difficulty 2") << "difficulty 2" << 2 << 20 << false;
+    QTest::newRow("difficulty 3") << "difficulty 3" << 3 << 50 << false;
+    QTest::newRow("difficulty 0") << "difficulty 0" << 0 << 0 << false;
+    QTest::newRow("same difficulty") << "difficulty 1" << 1 << 3 << false;
+    QTest::newRow("picture") << "picture" << 1 << 3 << true;
+    QTest::newRow("empty picture name") << "no picture" << 1 << 3 << false;
+    QTest::newRow("missing picture") << "missing picture" << 1 << 3 << false;
+    QTest::newRow("same picture name") << "default picture" << 1 << 3 << false;
+}
+
+void TestPuzzleFirst::newGameTriggers()
+{
+    QFETCH(QString, action);
+    QFETCH(int, storedDifficulty);
+    QFETCH(int, moves);
+    QFETCH(bool, pictureTiles);
+
+    const QString picture = workDir.filePath(QStringLiteral("regions.png"));
+    QVERIFY(writeRegionPicture(picture, QSize(150, 150)));
+
+    Engine engine;
+    QCOMPARE(engine.GetDifficulty(), 1);
+    SignalLog log(engine);
+    if (action.startsWith("difficulty"))
+        engine.ChangeDifficulty(action.section(' ', 1).toInt());
+    else if (action == "picture")
+        engine.LoadImage(picture);
+    else if (action == "no picture")
+        engine.LoadImage(QString());
+    else if (action == "missing picture")
+        engine.LoadImage(workDir.filePath(QStringLiteral("missing.png")));
+    else
+        engine.LoadImage(QStringLiteral("default.png"));
+
+    QCOMPARE(storedSetting(QStringLiteral("current/difficulty")).toInt(), storedDifficulty);
+    QCOMPARE(engine.GetDifficulty(), storedDifficulty);
+    QCOMPARE(log.events.count("BoardPictureChanged"), 1);
+    QCOMPARE(log.events.count("BoardChanged"), moves);
+    for (int x = 0; x < 3; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            QGraphicsItem *item = engine.getPieceAt(x, y)->getItem();
+            QCOMPARE(item->type(),
+                pictureTiles ? int(QGraphicsPixmapItem::Type) : int(QGraphicsItemGroup::Type));
+        }
+    }
+}
+
+void TestPuzzleFirst::resetDropsRunningGameUnscored()
+{
+    Engine engine;
+    engine.ResetGame();
+    SignalLog log(engine);
+    engine.ResetGame();
+    QVERIFY(!log.events.contains("PuzzleSolved"));
+    QVERIFY(!log.events.contains("NewHighScore"));
+    QCOMPARE(engine.GetHighscores(), QList<int>({-1, -1, -1}));
+    QVERIFY(!storedSetting(QStringLiteral("highscore/0")).isValid());
+}
+
+void TestPuzzleFirst::clockBeforeAndAfterGames()
+{
+    Engine engine;
+    QCOMPARE(engine.GetElapsedTime(), 0);
+    QThread::msleep(30);
+    QCOMPARE(engine.GetElapsedTime(), 0);
+
+    engine.StartGame();
+    QThread::msleep(30);
+    const int running = engine.GetElapsedTime();
+    QVERIFY(running >= 30);
+    engine.StopGame();
+    const int stopped = engine.GetElapsedTime();
+    QVERIFY(stopped >= running);
+    QThread::msleep(30);
+    QCOMPARE(engine.GetElapsedTime(), stopped);
+
+    // A second stop reads the clock again, which has not stopped.
+    engine.StopGame();
+    QVERIFY(engine.GetElapsedTime() >= stopped + 30);
+
+    engine.StartGame();
+    QVERIFY(engine.GetElapsedTime() < stopped);
+}
+
+void TestPuzzleFirst::twoProcessesKeepBothTimes()
+{
+    QString player = qEnvironmentVariable("PLIVORA_TESTPLAYER");
+    if (player.isEmpty())
+        player = QCoreApplication::applicationDirPath() + QStringLiteral("/plivora_testplayer");
+    QVERIFY2(QFileInfo(player).isExecutable(), qPrintable(player));
+
+    Watchdog watchdog(120000, "two game processes");
+    QProcess first;
+    QProcess second;
+    for (QProcess *process : {&first, &second}) {
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(player, QStringList());
+        QVERIFY(process->waitForStarted());
+    }
+    // Both have read the store before either scores.
+    for (QProcess *process : {&first, &second}) {
+        while (!process->canReadLine())
+            QVERIFY(process->waitForReadyRead(60000));
+        QCOMPARE(process->readLine().trimmed(), QByteArray("ready"));
+    }
+
+    first.write("solve 1100\n");
+    QVERIFY(first.waitForFinished(60000));
+    QCOMPARE(first.readAll().trimmed(), QByteArray("solved 1"));
+    second.write("solve 0\n");
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.readAll().trimmed(), QByteArray("solved 0"));
+
+    QCOMPARE(storedHighscores(), QList<int>({0, 1, -1}));
+}
+
+PLIVORA_TEST_MAIN(TestPuzzleFirst)
+#include "tst_puzzlefirst.moc"

@@ -1,0 +1,131 @@
+#include "board.h"
+
+#include "puzzlefirst.h"
+#include "puzzlepiece.h"
+
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int GridXKey = 1;
+constexpr int GridYKey = 2;
+constexpr int TargetXKey = 3;
+constexpr int TargetYKey = 4;
+constexpr int TickMilliseconds = 10;
+
+} // namespace
+
+Board::Board(PuzzleFirst *newengine, QWidget *parent) : QGraphicsView(parent), timer(nullptr)
+{
+    setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
+    scene = new QGraphicsScene(nullptr);
+    setScene(scene);
+    engine = newengine;
+    ReloadBoard();
+
+    connect(&timer, &QTimer::timeout, this, &Board::DoTick);
+    timer.start(TickMilliseconds);
+}
+
+Board::~Board()
+{
+    timer.stop();
+    // The tile items of the engine's current set stay the engine's: take them out of the scene
+    // so that deleting the scene does not delete what the engine still holds. Without an engine
+    // they are the scene's alone.
+    if (engine) {
+        for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
+            for (int x = 0; x < PuzzleFirst::COLS; ++x) {
+                QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
+                if (item->scene() == scene)
+                    scene->removeItem(item);
+            }
+        }
+    }
+    delete scene;
+}
+
+void Board::UpdateBoard()
+{
+    if (!engine)
+        return;
+    const QRectF tile = engine->getPieceAt(0, 0)->getItem()->boundingRect();
+    const int w = int(tile.width());
+    const int h = int(tile.height());
+    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
+        for (int x = 0; x < PuzzleFirst::COLS; ++x) {
+            QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
+            item->setData(TargetXKey, x * w);
+            item->setData(TargetYKey, y * h);
+        }
+    }
+}
+
+void Board::ReloadBoard()
+{
+    if (!engine) {
+        scene->clear();
+        return;
+    }
+    // clear() deletes what the scene holds, which must be the previous set only: items of the
+    // current set already in the scene are taken out first and put back below.
+    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
+        for (int x = 0; x < PuzzleFirst::COLS; ++x) {
+            QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
+            if (item->scene() == scene)
+                scene->removeItem(item);
+        }
+    }
+    scene->clear();
+
+    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
+        for (int x = 0; x < PuzzleFirst::COLS; ++x) {
+            const PuzzlePiece *piece = engine->getPieceAt(x, y);
+            if (piece->getId() != 0)
+                scene->addItem(piece->getItem());
+        }
+    }
+    UpdateBoard();
+}
+
+void Board::DoTick()
+{
+    if (!engine)
+        return;
+    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
+        for (int x = 0; x < PuzzleFirst::COLS; ++x) {
+            QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
+            const int tx = item->data(TargetXKey).toInt();
+            const int ty = item->data(TargetYKey).toInt();
+
+            QPointF pos = item->pos();
+            if (pos.x() < tx)
+                item->setPos(pos.x() + 1, pos.y());
+            else if (pos.x() > tx)
+                item->setPos(pos.x() - 1, pos.y());
+
+            pos = item->pos();
+            if (pos.y() < ty)
+                item->setPos(pos.x(), pos.y() + 1);
+            else if (pos.y() > ty)
+                item->setPos(pos.x(), pos.y() - 1);
+        }
+    }
+}
+
+void Board::mouseReleaseEvent(QMouseEvent *event)
+{
+    QGraphicsItem *item = itemAt(event->position().toPoint());
+    if (!item)
+        return;
+    // A numbered tile is a group, and the toolkit reports its number or its outline as the item
+    // under the cursor; the tile item with the grid position is the top-level one.
+    item = item->topLevelItem();
+    const QVariant x = item->data(GridXKey);
+    const QVariant y = item->data(GridYKey);
+    if (!x.isValid() || !y.isValid())
+        return;
+    emit Clicked(x.toInt(), y.toInt());
+}

@@ -1,0 +1,44 @@
+#ifndef BOARD_H
+#define BOARD_H
+
+#include <QGraphicsView>
+#include <QPointer>
+#include <QTimer>
+
+class PuzzleFirst;
+class QGraphicsScene;
+class QMouseEvent;
+
+// Shows the engine's tiles on white, slides each tile one unit per axis every 10 ms towards the
+// target stored in its item data, and reports a click on a tile as the tile's grid position.
+class Board : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    // Fills the scene from the engine's grid at once.
+    explicit Board(PuzzleFirst *newengine, QWidget *parent = nullptr);
+    ~Board() override;
+
+signals:
+    void Clicked(int x, int y);
+
+public slots:
+    // Stores every tile item's target (item data 3 and 4) from the current grid.
+    void UpdateBoard();
+    // Replaces the scene's items by the non-empty tile items of the current grid.
+    void ReloadBoard();
+    // One animation step.
+    void DoTick();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QGraphicsScene *scene;
+    // Guarded: the window deletes the engine before the board view is destroyed.
+    QPointer<PuzzleFirst> engine;
+    QTimer timer;
+};
+
+#endif // BOARD_H
