@@ -4,11 +4,17 @@
 #include "puzzlefirst.h"
 #include "puzzlepiece.h"
 
+#include <QAccelerometer>
+#include <QAccelerometerReading>
 #include <QDir>
 #include <QFile>
 #include <QGraphicsItem>
 #include <QImage>
 #include <QImageWriter>
+#include <QPointer>
+#include <QRotationReading>
+#include <QRotationSensor>
+#include <QSensorManager>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -237,6 +243,114 @@ bool writeZeroPng(const QString &path, int width, int height)
     appendChunk(png, "IEND", QByteArray());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(png) == png.size();
+}
+
+const QByteArray TestSensors::RotationId = QByteArrayLiteral("plivora-test.rotation");
+const QByteArray TestSensors::AccelerometerId = QByteArrayLiteral("plivora-test.accelerometer");
+
+namespace {
+
+    template<typename Reading>
+    class TestBackend : public QSensorBackend
+    {
+    public:
+        explicit TestBackend(QSensor *sensor) : QSensorBackend(sensor)
+        {
+            setReading<Reading>(&reading);
+            addDataRate(1, 100);
+        }
+        void start() override { started = true; }
+        void stop() override { started = false; }
+        void deliver() { newReadingAvailable(); }
+
+        Reading reading;
+        bool started = false;
+    };
+
+    using RotationBackend = TestBackend<QRotationReading>;
+    using AccelerometerBackend = TestBackend<QAccelerometerReading>;
+
+    // Backends are owned by their sensors; the pointers go null when those go.
+    QPointer<QObject> rotationBackend;
+    QPointer<QObject> accelerometerBackend;
+
+    quint64 nextTimestamp()
+    {
+        static quint64 timestamp = 0;
+        return timestamp += 1000;
+    }
+
+} // namespace
+
+void TestSensors::registerRotation(bool asDefault)
+{
+    QSensorManager::registerBackend(QRotationSensor::sensorType, RotationId, this);
+    registered.append(RotationId);
+    if (asDefault) {
+        QSensor::defaultSensorForType(QRotationSensor::sensorType); // reads the configuration first
+        QSensorManager::setDefaultBackend(QRotationSensor::sensorType, RotationId);
+    }
+}
+
+void TestSensors::registerAccelerometer()
+{
+    QSensorManager::registerBackend(QAccelerometer::sensorType, AccelerometerId, this);
+    registered.append(AccelerometerId);
+}
+
+void TestSensors::unregisterAll()
+{
+    if (registered.removeAll(RotationId))
+        QSensorManager::unregisterBackend(QRotationSensor::sensorType, RotationId);
+    if (registered.removeAll(AccelerometerId))
+        QSensorManager::unregisterBackend(QAccelerometer::sensorType, AccelerometerId);
+}
+
+QSensorBackend *TestSensors::createBackend(QSensor *sensor)
+{
+    if (sensor->identifier() == RotationId) {
+        auto *backend = new RotationBackend(sensor);
+        rotationBackend = backend;
+        return backend;
+    }
+    if (sensor->identifier() == AccelerometerId) {
+        auto *backend = new AccelerometerBackend(sensor);
+        accelerometerBackend = backend;
+        return backend;
+    }
+    return nullptr;
+}
+
+void TestSensors::pushRotation(qreal x, qreal y)
+{
+    auto *backend = static_cast<RotationBackend *>(rotationBackend.data());
+    QVERIFY2(backend, "no rotation sensor uses the test backend");
+    backend->reading.setTimestamp(nextTimestamp());
+    backend->reading.setFromEuler(x, y, 0);
+    backend->deliver();
+}
+
+void TestSensors::pushAcceleration(qreal x, qreal y, qreal z)
+{
+    auto *backend = static_cast<AccelerometerBackend *>(accelerometerBackend.data());
+    QVERIFY2(backend, "no accelerometer uses the test backend");
+    backend->reading.setTimestamp(nextTimestamp());
+    backend->reading.setX(x);
+    backend->reading.setY(y);
+    backend->reading.setZ(z);
+    backend->deliver();
+}
+
+bool TestSensors::rotationStarted()
+{
+    auto *backend = static_cast<RotationBackend *>(rotationBackend.data());
+    return backend && backend->started;
+}
+
+bool TestSensors::accelerometerStarted()
+{
+    auto *backend = static_cast<AccelerometerBackend *>(accelerometerBackend.data());
+    return backend && backend->started;
 }
 
 Watchdog::Watchdog(int milliseconds, const char *what)

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QList>
 #include <QPoint>
+#include <QSensorBackend>
 #include <QSize>
 #include <QString>
 #include <QtTest/QTest>
@@ -47,6 +48,34 @@ bool writeRegionPicture(
 
 // A valid PNG that declares width x height one-bit pixels, all zero, in a few megabytes at most.
 bool writeZeroPng(const QString &path, int width, int height);
+
+// Sensor backends whose readings a test sets, registered with the sensor manager: a rotation
+// sensor and an accelerometer. Each push delivers one reading at once.
+class TestSensors : public QSensorBackendFactory
+{
+public:
+    static const QByteArray RotationId;
+    static const QByteArray AccelerometerId;
+
+    // Registers the backends; a rotation backend registered as default is what a
+    // QRotationSensor made afterwards connects to.
+    void registerRotation(bool asDefault);
+    void registerAccelerometer();
+    // Unregisters whatever this factory registered.
+    void unregisterAll();
+
+    // Deliver a reading through the newest backend of the type; the test fails if there is none.
+    static void pushRotation(qreal x, qreal y);
+    static void pushAcceleration(qreal x, qreal y, qreal z);
+    // Whether the newest backend of the type has been started and not stopped.
+    static bool rotationStarted();
+    static bool accelerometerStarted();
+
+    QSensorBackend *createBackend(QSensor *sensor) override;
+
+private:
+    QList<QByteArray> registered;
+};
 
 // Ends the process if it is still alive after the given time, so that a hang fails a test
 // instead of stalling the run.

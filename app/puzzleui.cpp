@@ -1,0 +1,189 @@
+#include "puzzleui.h"
+
+#include "board.h"
+#include "keyboardinput.h"
+#include "puzzlefirst.h"
+#include "puzzlepiece.h"
+#include "rotationinput.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGraphicsItem>
+#include <QLCDNumber>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QStringList>
+
+namespace {
+
+constexpr int DisplayIntervalMilliseconds = 1000;
+constexpr int LcdMinimumHeight = 48;
+constexpr int BoardSlack = 2;
+
+} // namespace
+
+PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
+{
+    engine = new PuzzleFirst(nullptr);
+    board = new Board(engine, nullptr);
+
+    newgameButton = new QPushButton(tr("&new game"));
+    highscoresButton = new QPushButton(tr("&highscores"));
+    exitButton = new QPushButton(tr("&exit"));
+    difficulty = new QComboBox;
+    loadImageButton = new QPushButton(tr("&Load image"));
+    timeDisplay = new QLCDNumber;
+    instructionButton = new QPushButton(tr("&instructions"));
+
+    board->setObjectName(QStringLiteral("board"));
+    newgameButton->setObjectName(QStringLiteral("newgameButton"));
+    highscoresButton->setObjectName(QStringLiteral("highscoresButton"));
+    exitButton->setObjectName(QStringLiteral("exitButton"));
+    difficulty->setObjectName(QStringLiteral("difficulty"));
+    loadImageButton->setObjectName(QStringLiteral("loadImageButton"));
+    timeDisplay->setObjectName(QStringLiteral("timeDisplay"));
+    instructionButton->setObjectName(QStringLiteral("instructionButton"));
+
+    // The selector is set before it is connected, so that setting it up starts no game.
+    difficulty->addItem(tr("easy"), PuzzleFirst::EASY);
+    difficulty->addItem(tr("average"), PuzzleFirst::AVERAGE);
+    difficulty->addItem(tr("hard"), PuzzleFirst::HARD);
+    difficulty->setCurrentIndex(engine->GetDifficulty() - 1);
+
+    // The toolkit's default outline segments are white with faint edges on this white
+    // background; flat black segments, tall enough to read, show the time.
+    timeDisplay->setSegmentStyle(QLCDNumber::Flat);
+    timeDisplay->setMinimumHeight(LcdMinimumHeight);
+
+    QPalette lcdpalette;
+    lcdpalette.setColor(QPalette::Window, Qt::white);
+    lcdpalette.setColor(QPalette::Base, Qt::black);
+    timeDisplay->setPalette(lcdpalette);
+    timeDisplay->setAutoFillBackground(true);
+
+    rotInput = new RotationInput(nullptr);
+    keyInput = new KeyboardInput(board, nullptr);
+
+    // The board view's clicks and the inputs reach the engine's moves in their short forms,
+    // without the force flag, which only a signature connection can name.
+    connect(engine, &PuzzleFirst::BoardChanged, board, &Board::UpdateBoard);
+    connect(board, SIGNAL(Clicked(int, int)), engine, SLOT(movePiece(int, int)));
+    connect(engine, &PuzzleFirst::BoardPictureChanged, board, &Board::ReloadBoard);
+    connect(engine, &PuzzleFirst::PuzzleSolved, this, &PuzzleUI::ShowPuzzleFinished);
+    connect(engine, &PuzzleFirst::NewHighScore, this, &PuzzleUI::ShowHighScores);
+    connect(newgameButton, &QPushButton::clicked, this, &PuzzleUI::newgameButtonClicked);
+    connect(exitButton, &QPushButton::clicked, this, &PuzzleUI::ExitButtonClicked);
+    connect(highscoresButton, &QPushButton::clicked, this, &PuzzleUI::highscoresButtonClicked);
+    connect(difficulty, &QComboBox::currentIndexChanged, this, &PuzzleUI::NewDifficulty);
+    connect(loadImageButton, &QPushButton::clicked, this, &PuzzleUI::loadImageButtonButtonClicked);
+    connect(
+        instructionButton, &QPushButton::clicked, this, &PuzzleUI::instructionButtonButtonClicked);
+    connect(&timer, &QTimer::timeout, this, &PuzzleUI::updateTime);
+    for (Input *input : {rotInput, keyInput}) {
+        connect(input, SIGNAL(MoveLeft()), engine, SLOT(moveLeft()));
+        connect(input, SIGNAL(MoveRight()), engine, SLOT(moveRight()));
+        connect(input, SIGNAL(MoveDown()), engine, SLOT(moveDown()));
+        connect(input, SIGNAL(MoveUp()), engine, SLOT(moveUp()));
+    }
+
+    auto *buttonLayout1 = new QVBoxLayout;
+    buttonLayout1->addWidget(timeDisplay);
+    buttonLayout1->addStretch(0);
+    buttonLayout1->addWidget(newgameButton);
+    buttonLayout1->addWidget(highscoresButton);
+    buttonLayout1->addWidget(difficulty);
+    buttonLayout1->addWidget(loadImageButton);
+    buttonLayout1->addWidget(instructionButton);
+    buttonLayout1->addWidget(exitButton);
+    buttonLayout1->addStretch(0);
+
+    auto *mainLayout = new QHBoxLayout;
+    mainLayout->addWidget(board);
+    mainLayout->addLayout(buttonLayout1);
+
+    // Room for the whole board however small the window is made, so it never needs scrolling.
+    const QRectF tile = engine->getPieceAt(0, 0)->getItem()->boundingRect();
+    const int frame = 2 * board->frameWidth() + BoardSlack;
+    board->setMinimumSize(PuzzleFirst::COLS * int(tile.width()) + frame,
+        PuzzleFirst::ROWS * int(tile.height()) + frame);
+
+    auto *central = new QWidget(nullptr);
+    setCentralWidget(central);
+    central->setLayout(mainLayout);
+
+    // The arrow keys play on the board view, so it keeps the keyboard focus: the controls take
+    // it only by Tab, not when clicked, and their mnemonics work without it.
+    for (QWidget *control : std::initializer_list<QWidget *> {newgameButton, highscoresButton,
+             difficulty, loadImageButton, instructionButton, exitButton})
+        control->setFocusPolicy(Qt::TabFocus);
+    board->setFocus(Qt::OtherFocusReason);
+
+    newgameButtonClicked();
+    timer.start(DisplayIntervalMilliseconds);
+}
+
+PuzzleUI::~PuzzleUI()
+{
+    delete keyInput;
+    delete rotInput;
+    delete engine;
+}
+
+void PuzzleUI::newgameButtonClicked()
+{
+    engine->ResetGame();
+}
+
+void PuzzleUI::ExitButtonClicked()
+{
+    close();
+}
+
+void PuzzleUI::highscoresButtonClicked()
+{
+    ShowHighScores(engine->GetHighscores());
+}
+
+void PuzzleUI::loadImageButtonButtonClicked()
+{
+    const QString fileName =
+        QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(), QString());
+    engine->LoadImage(fileName);
+}
+
+void PuzzleUI::instructionButtonButtonClicked()
+{
+    QMessageBox::information(this, tr("Instructions"),
+        tr("The idea is to get puzzle in the correct order. The correct "
+           "order is when empty tile is in left upper corner."));
+}
+
+void PuzzleUI::NewDifficulty(int newIndex)
+{
+    engine->ChangeDifficulty(difficulty->itemData(newIndex, Qt::UserRole).toInt());
+}
+
+void PuzzleUI::ShowPuzzleFinished()
+{
+    QMessageBox::information(this, QString(), tr("you have finished the puzzle."));
+}
+
+void PuzzleUI::ShowHighScores(QList<int> highscores)
+{
+    QStringList text(QStringLiteral("HIGHSCORE"));
+    for (int i = 0; i < highscores.size(); ++i) {
+        // An empty position (-1) shows its number alone.
+        const int seconds = highscores.at(i);
+        text.append(QStringLiteral("%1.  %2").arg(
+            QString::number(i + 1), seconds == -1 ? QString() : QString::number(seconds)));
+    }
+    QMessageBox::information(this, tr("Highscores"), text.join(QLatin1Char('\n')));
+}
+
+void PuzzleUI::updateTime()
+{
+    timeDisplay->display(engine->GetElapsedTime() / 1000);
+}

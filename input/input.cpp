@@ -1,0 +1,3 @@
+#include "input.h"
+
+Input::Input(QObject *parent) : QObject(parent) { }

@@ -1,0 +1,43 @@
+#ifndef ROTATIONINPUT_H
+#define ROTATIONINPUT_H
+
+#include "input.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QRotationSensor>
+
+#include <functional>
+
+// Turns the tilt of the device into moves: a rotation beyond 15 degrees about one axis gives one
+// move, at most one a second.
+//
+// Only a sensor that measures the device is used. Where the only rotation the toolkit offers is
+// simulated (its dummy backends, or its generic rotation computed from the dummy accelerometer,
+// which reports a steady tilt on every machine without sensors), the input stays silent.
+class RotationInput : public Input
+{
+    Q_OBJECT
+
+public:
+    // Milliseconds on a monotonic clock. The default is the input's own stopwatch; tests give
+    // their own to reach the edges of the repeat pause exactly.
+    using Clock = std::function<qint64()>;
+
+    explicit RotationInput(QObject *parent = nullptr, Clock clock = Clock());
+    ~RotationInput() override;
+
+public slots:
+    void readSensor();
+
+private:
+    static QByteArray measuringRotationBackend();
+    qint64 now() const;
+
+    QRotationSensor sensor;
+    QElapsedTimer timer;
+    Clock clock;
+    qint64 pauseStart = 0; // the clock at the last move, or at construction
+};
+
+#endif // ROTATIONINPUT_H

@@ -1,0 +1,499 @@
+#include "board.h"
+#include "input.h"
+#include "puzzlefirst.h"
+#include "puzzlepiece.h"
+#include "puzzleui.h"
+#include "testsupport.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGraphicsItemGroup>
+#include <QGraphicsPixmapItem>
+#include <QLCDNumber>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+using namespace TestSupport;
+
+namespace {
+
+struct Box
+{
+    QString title;
+    QString text;
+    bool operator==(const Box &other) const { return title == other.title && text == other.text; }
+};
+
+char *toString(const Box &box)
+{
+    return QTest::toString(QStringLiteral("Box(\"%1\", \"%2\")").arg(box.title, box.text));
+}
+
+// Watches for modal dialogs as they open, from a timer that runs in their event loops: message
+// boxes are noted and closed with their OK button, other dialogs handed to onDialog.
+class DialogWatcher : public QObject
+{
+public:
+    DialogWatcher()
+    {
+        connect(&timer, &QTimer::timeout, this, &DialogWatcher::poll);
+        timer.start(10);
+    }
+    QList<Box> boxes;
+    std::function<void(QDialog *)> onDialog;
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            boxes.append({box->windowTitle(), box->text()});
+            box->button(QMessageBox::Ok)->click();
+        } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            if (onDialog)
+                onDialog(dialog);
+        }
+    }
+    QTimer timer;
+};
+
+const QString FinishText = QStringLiteral("you have finished the puzzle.");
+const QString InstructionsText = QStringLiteral(
+    "The idea is to get puzzle in the correct order. The correct order is when empty tile is in "
+    "left upper corner.");
+
+} // namespace
+
+class TestPuzzleUI : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void columnOfControls();
+    void selectorFollowsStoredDifficulty_data();
+    void selectorFollowsStoredDifficulty();
+    void selectorChangeStartsNewGame_data();
+    void selectorChangeStartsNewGame();
+    void timeDisplay();
+    void instructionsBox();
+    void highscoresButton_data();
+    void highscoresButton();
+    void highscoreTextBlanksOnlyEmptyPositions_data();
+    void highscoreTextBlanksOnlyEmptyPositions();
+    void solvedByMouseShowsFinishThenHighscores();
+    void arrowKeysPlayOnTheBoard();
+    void mnemonicsKeepWorking();
+    void inputsReachTheEngine();
+    void tiltPlaysTheGame();
+    void loadImage_data();
+    void loadImage();
+    void closingEndsTheProgram_data();
+    void closingEndsTheProgram();
+
+private:
+    // The window's parts, for the tests.
+    static PuzzleFirst *engine(PuzzleUI &w) { return w.engine; }
+    static Board *board(PuzzleUI &w) { return w.board; }
+    static QComboBox *selector(PuzzleUI &w) { return w.difficulty; }
+    static QLCDNumber *display(PuzzleUI &w) { return w.timeDisplay; }
+    static Input *tilt(PuzzleUI &w) { return w.rotInput; }
+    static bool showActive(PuzzleUI &w);
+    static void solveByMouse(PuzzleUI &w);
+
+    QTemporaryDir workDir;
+    TestSensors sensors;
+};
+
+bool TestPuzzleUI::showActive(PuzzleUI &w)
+{
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+void TestPuzzleUI::solveByMouse(PuzzleUI &w)
+{
+    Board *view = board(w);
+    settle(*view);
+    for (const QPoint &move : solution(*engine(w))) {
+        QGraphicsItem *tile = engine(w)->getPieceAt(move.x(), move.y())->getItem();
+        const QPointF centre = tile->mapToScene(tile->boundingRect().center());
+        QTest::mouseRelease(
+            view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(centre));
+        settle(*view);
+    }
+}
+
+void TestPuzzleUI::initTestCase()
+{
+    QVERIFY(workDir.isValid());
+    QVERIFY(QDir::setCurrent(workDir.path()));
+    QVERIFY(writeRegionPicture(workDir.filePath("default.png"), QSize(300, 300)));
+}
+
+void TestPuzzleUI::init()
+{
+    clearSettings();
+}
+
+void TestPuzzleUI::cleanup()
+{
+    sensors.unregisterAll();
+}
+
+void TestPuzzleUI::columnOfControls()
+{
+    PuzzleUI window;
+    auto *main = qobject_cast<QHBoxLayout *>(window.centralWidget()->layout());
+    QVERIFY(main);
+    QCOMPARE(main->count(), 2);
+    QCOMPARE(main->itemAt(0)->widget(), board(window));
+    auto *column = qobject_cast<QVBoxLayout *>(main->itemAt(1)->layout());
+    QVERIFY(column);
+
+    QStringList shown;
+    for (int i = 0; i < column->count(); ++i) {
+        QLayoutItem *item = column->itemAt(i);
+        if (item->spacerItem())
+            shown << "stretch";
+        else if (auto *button = qobject_cast<QPushButton *>(item->widget()))
+            shown << button->text();
+        else if (qobject_cast<QComboBox *>(item->widget()))
+            shown << "selector";
+        else if (qobject_cast<QLCDNumber *>(item->widget()))
+            shown << "time";
+    }
+    QCOMPARE(shown,
+        QStringList({"time", "stretch", "&new game", "&highscores", "selector", "&Load image",
+            "&instructions", "&exit", "stretch"}));
+
+    // The time display: white behind the digits, black base.
+    const QPalette palette = display(window)->palette();
+    QCOMPARE(palette.color(QPalette::Active, QPalette::Window), QColor(Qt::white));
+    QCOMPARE(palette.color(QPalette::Inactive, QPalette::Window), QColor(Qt::white));
+    QCOMPARE(palette.color(QPalette::Active, QPalette::Base), QColor(Qt::black));
+    QVERIFY(display(window)->autoFillBackground());
+}
+
+void TestPuzzleUI::selectorFollowsStoredDifficulty_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("moves");
+    QTest::newRow("nothing stored") << QVariant() << 0 << 3;
+    QTest::newRow("easy") << QVariant(1) << 0 << 3;
+    QTest::newRow("average") << QVariant(2) << 1 << 20;
+    QTest::newRow("hard") << QVariant(3) << 2 << 50;
+}
+
+void TestPuzzleUI::selectorFollowsStoredDifficulty()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, index);
+    QFETCH(int, moves);
+    if (stored.isValid())
+        storeSetting("current/difficulty", stored);
+
+    PuzzleUI window;
+    QComboBox *combo = selector(window);
+    QCOMPARE(combo->count(), 3);
+    const QStringList texts = {"easy", "average", "hard"};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(combo->itemText(i), texts.at(i));
+        QCOMPARE(combo->itemData(i, Qt::UserRole), QVariant(i + 1));
+    }
+    QCOMPARE(combo->currentIndex(), index);
+    QCOMPARE(storedSetting("current/difficulty").toInt(), index + 1);
+
+    // The first game runs, shuffled for the stored difficulty: the empty square lies an odd or
+    // even number of steps from its corner as the number of moves is.
+    const QPoint empty = [&] {
+        for (int x = 0; x < 3; ++x)
+            for (int y = 0; y < 3; ++y)
+                if (engine(window)->getPieceAt(x, y)->getId() == 0)
+                    return QPoint(x, y);
+        return QPoint(-1, -1);
+    }();
+    QCOMPARE((empty.x() + empty.y()) % 2, moves % 2);
+    DialogWatcher watcher; // the move may happen to solve it
+    QVERIFY(engine(window)->movePiece(empty.x() == 0 ? 1 : empty.x() - 1, empty.y()));
+}
+
+void TestPuzzleUI::selectorChangeStartsNewGame_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QVariant>("itemData"); // put on the chosen item first, when valid
+    QTest::addColumn<int>("difficulty");
+    QTest::addColumn<int>("moves");
+    QTest::newRow("average") << 1 << QVariant() << 2 << 20;
+    QTest::newRow("hard") << 2 << QVariant() << 3 << 50;
+    QTest::newRow("the data counts, not the place") << 1 << QVariant(3) << 3 << 50;
+}
+
+void TestPuzzleUI::selectorChangeStartsNewGame()
+{
+    QFETCH(int, index);
+    QFETCH(QVariant, itemData);
+    QFETCH(int, difficulty);
+    QFETCH(int, moves);
+
+    PuzzleUI window;
+    if (itemData.isValid())
+        selector(window)->setItemData(index, itemData);
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+    QSignalSpy moved(engine(window), &PuzzleFirst::BoardChanged);
+    selector(window)->setCurrentIndex(index);
+    QCOMPARE(rebuilt.count(), 1);
+    QCOMPARE(moved.count(), moves);
+    QCOMPARE(storedSetting("current/difficulty").toInt(), difficulty);
+}
+
+void TestPuzzleUI::timeDisplay()
+{
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QCOMPARE(display(window)->intValue(), 0);
+
+    // Whole seconds of the game, refreshed by the window's one-second timer.
+    QTest::qWait(2300);
+    const int seconds = engine(window)->GetElapsedTime() / 1000;
+    QVERIFY(seconds >= 2);
+    QVERIFY(display(window)->intValue() == seconds || display(window)->intValue() == seconds - 1);
+
+    engine(window)->StopGame();
+    window.updateTime();
+    QCOMPARE(display(window)->intValue(), engine(window)->GetElapsedTime() / 1000);
+}
+
+void TestPuzzleUI::instructionsBox()
+{
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    DialogWatcher watcher;
+    QTest::mouseClick(window.findChild<QPushButton *>("instructionButton"), Qt::LeftButton);
+    QCOMPARE(watcher.boxes, QList<Box>({{"Instructions", InstructionsText}}));
+}
+
+void TestPuzzleUI::highscoresButton_data()
+{
+    QTest::addColumn<QVariantList>("stored");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QVariantList() << "HIGHSCORE\n1.  \n2.  \n3.  ";
+    QTest::newRow("partial") << QVariantList {12, 30, -1} << "HIGHSCORE\n1.  12\n2.  30\n3.  ";
+    QTest::newRow("full") << QVariantList {0, 10, 140} << "HIGHSCORE\n1.  0\n2.  10\n3.  140";
+    QTest::newRow("corrupted") << QVariantList {"-10", "x", 5} << "HIGHSCORE\n1.  \n2.  \n3.  5";
+}
+
+void TestPuzzleUI::highscoresButton()
+{
+    QFETCH(QVariantList, stored);
+    QFETCH(QString, text);
+    for (int i = 0; i < stored.size(); ++i)
+        storeSetting(QStringLiteral("highscore/%1").arg(i), stored.at(i));
+
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    DialogWatcher watcher;
+    QTest::mouseClick(window.findChild<QPushButton *>("highscoresButton"), Qt::LeftButton);
+    QCOMPARE(watcher.boxes, QList<Box>({{"Highscores", text}}));
+    // Looking at the list does not stop the game.
+    QVERIFY(engine(window)->moveUp() || engine(window)->moveDown());
+}
+
+void TestPuzzleUI::highscoreTextBlanksOnlyEmptyPositions_data()
+{
+    QTest::addColumn<QList<int>>("list");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("-10 and -15 stay")
+        << QList<int> {-10, -15, -1} << "HIGHSCORE\n1.  -10\n2.  -15\n3.  ";
+    QTest::newRow("11 and 21") << QList<int> {11, 21, 1} << "HIGHSCORE\n1.  11\n2.  21\n3.  1";
+    QTest::newRow("one entry") << QList<int> {7} << "HIGHSCORE\n1.  7";
+}
+
+void TestPuzzleUI::highscoreTextBlanksOnlyEmptyPositions()
+{
+    QFETCH(QList<int>, list);
+    QFETCH(QString, text);
+    PuzzleUI window;
+    DialogWatcher watcher;
+    window.ShowHighScores(list);
+    QCOMPARE(watcher.boxes, QList<Box>({{"Highscores", text}}));
+}
+
+void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores()
+{
+    storeSetting("highscore/0", 5);
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    DialogWatcher watcher;
+    solveByMouse(window);
+
+    QCOMPARE(watcher.boxes.size(), 2);
+    QCOMPARE(watcher.boxes.at(0).text, FinishText);
+    QVERIFY(watcher.boxes.at(0).title.isEmpty() || watcher.boxes.at(0).title == "Plivora"
+        || watcher.boxes.at(0).title == QCoreApplication::applicationName());
+    const int seconds = engine(window)->GetElapsedTime() / 1000;
+    QCOMPARE(watcher.boxes.at(1),
+        Box({"Highscores", QStringLiteral("HIGHSCORE\n1.  %1\n2.  5\n3.  ").arg(seconds)}));
+}
+
+void TestPuzzleUI::arrowKeysPlayOnTheBoard()
+{
+    storeSetting("current/difficulty", 0); // a running game on the goal order, never solved below
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QVERIFY(board(window)->hasFocus());
+
+    // Clicking a button leaves the keyboard on the board.
+    QTest::mouseClick(window.findChild<QPushButton *>("newgameButton"), Qt::LeftButton);
+    QVERIFY(board(window)->hasFocus());
+
+    // Each arrow slides the tile beyond the empty square in its direction, towards it.
+    const struct
+    {
+        Qt::Key key;
+        QPoint tileFromEmpty;
+    } arrows[] = {{Qt::Key_Right, {-1, 0}}, {Qt::Key_Down, {0, -1}}, {Qt::Key_Left, {1, 0}},
+        {Qt::Key_Up, {0, 1}}, {Qt::Key_Right, {-1, 0}}, {Qt::Key_Down, {0, -1}},
+        {Qt::Key_Up, {0, 1}}, {Qt::Key_Left, {1, 0}}};
+    for (const auto &arrow : arrows) {
+        QList<int> expected = gridIds(*engine(window));
+        const int empty = expected.indexOf(0);
+        const QPoint tile = QPoint(empty % 3, empty / 3) + arrow.tileFromEmpty;
+        if (tile.x() >= 0 && tile.x() < 3 && tile.y() >= 0 && tile.y() < 3)
+            expected.swapItemsAt(empty, tile.x() + 3 * tile.y());
+        QTest::keyClick(board(window), arrow.key);
+        QCOMPARE(gridIds(*engine(window)), expected);
+    }
+}
+
+void TestPuzzleUI::mnemonicsKeepWorking()
+{
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+    QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(rebuilt.count(), 1);
+
+    DialogWatcher watcher;
+    QTest::keyClick(&window, Qt::Key_I, Qt::AltModifier);
+    QTRY_COMPARE(watcher.boxes, QList<Box>({{"Instructions", InstructionsText}}));
+}
+
+void TestPuzzleUI::inputsReachTheEngine()
+{
+    storeSetting("current/difficulty", 0); // the goal order, empty square top-left
+    PuzzleUI window;
+    PuzzleFirst *game = engine(window);
+
+    emit tilt(window)->MoveDown(); // empty square down: the tile below it goes up
+    QCOMPARE(gridIds(*game), QList<int>({3, 1, 2, 0, 4, 5, 6, 7, 8}));
+    emit tilt(window)->MoveRight();
+    QCOMPARE(gridIds(*game), QList<int>({3, 1, 2, 4, 0, 5, 6, 7, 8}));
+    emit tilt(window)->MoveUp();
+    QCOMPARE(gridIds(*game), QList<int>({3, 0, 2, 4, 1, 5, 6, 7, 8}));
+    emit tilt(window)->MoveLeft();
+    QCOMPARE(gridIds(*game), QList<int>({0, 3, 2, 4, 1, 5, 6, 7, 8}));
+}
+
+void TestPuzzleUI::tiltPlaysTheGame()
+{
+    sensors.registerRotation(true);
+    storeSetting("current/difficulty", 0);
+    PuzzleUI window;
+    QVERIFY(TestSensors::rotationStarted());
+    QTest::qWait(1100);
+    TestSensors::pushRotation(-30, 0); // x below -15: the empty square travels down
+    QCOMPARE(gridIds(*engine(window)), QList<int>({3, 1, 2, 0, 4, 5, 6, 7, 8}));
+}
+
+void TestPuzzleUI::loadImage_data()
+{
+    QTest::addColumn<bool>("choose");
+    QTest::addColumn<bool>("pictures");
+    QTest::newRow("a picture chosen") << true << true;
+    QTest::newRow("cancelled") << false << false;
+}
+
+void TestPuzzleUI::loadImage()
+{
+    QFETCH(bool, choose);
+    QFETCH(bool, pictures);
+    const QString picture = workDir.filePath("chosen.png");
+    QVERIFY(writeRegionPicture(picture, QSize(200, 200)));
+
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    DialogWatcher watcher;
+    QString caption;
+    QString directory;
+    watcher.onDialog = [&](QDialog *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        if (!files)
+            return;
+        caption = files->windowTitle();
+        directory = files->directory().absolutePath();
+        if (choose) {
+            // Typed into the file name box and confirmed, as a player would.
+            auto *name = files->findChild<QLineEdit *>("fileNameEdit");
+            QVERIFY(name);
+            name->setText(picture);
+            QTest::keyClick(name, Qt::Key_Return);
+        } else {
+            QTest::keyClick(files, Qt::Key_Escape);
+        }
+    };
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+    QTest::mouseClick(window.findChild<QPushButton *>("loadImageButton"), Qt::LeftButton);
+
+    QCOMPARE(caption, QString("Open File"));
+    QCOMPARE(directory, QDir::currentPath());
+    QCOMPARE(rebuilt.count(), 1);
+    QGraphicsItem *tile = engine(window)->getPieceAt(1, 1)->getItem();
+    QCOMPARE(
+        tile->type(), pictures ? int(QGraphicsPixmapItem::Type) : int(QGraphicsItemGroup::Type));
+}
+
+void TestPuzzleUI::closingEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("exit button") << true;
+    QTest::newRow("window frame") << false;
+}
+
+void TestPuzzleUI::closingEndsTheProgram()
+{
+    // As the program runs: the window in the application's event loop until it is closed.
+    QFETCH(bool, byButton);
+    auto *window = new PuzzleUI;
+    window->showMaximized();
+    QTimer::singleShot(300, window, [&] {
+        if (byButton)
+            QTest::mouseClick(window->findChild<QPushButton *>("exitButton"), Qt::LeftButton);
+        else
+            window->close();
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    watchdog.start(20000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!window->isVisible());
+    delete window;
+    QCOMPARE(storedSetting("current/difficulty").toInt(), 1);
+}
+
+PLIVORA_TEST_MAIN(TestPuzzleUI)
+#include "tst_puzzleui.moc"
