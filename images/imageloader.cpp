@@ -165,8 +165,9 @@ QImage readPicture(const QString &filename)
     if (!file.open(QIODevice::ReadOnly) || file.isSequential())
         return {};
 
+    const QByteArray signature = file.peek(8);
     bool progressiveJpeg = false;
-    if (file.peek(2) == QByteArray("\xFF\xD8", 2)) {
+    if (signature.startsWith(QByteArray("\xFF\xD8", 2))) {
         const JpegLayout layout = walkJpeg(&file);
         if (!layout.complete)
             return {};
@@ -175,8 +176,13 @@ QImage readPicture(const QString &filename)
             return {};
     }
 
-    // The reader detects the format from the content, with the file's suffix as a hint.
-    QImageReader reader(&file);
+    // The reader detects the format from the content, with the file's suffix as a hint. A PNG
+    // (the default picture, read at every start) is named instead: the toolkit decodes PNG
+    // itself, and detecting it would first load every image plugin installed, which takes
+    // longer than decoding the picture.
+    const bool png = signature == QByteArray("\x89PNG\r\n\x1a\n", 8);
+    QImageReader reader(&file, png ? QByteArrayLiteral("png") : QByteArray());
+    reader.setAutoDetectImageFormat(!png);
     const QSize declared = reader.size();
     const qint64 limit = allocationLimitBytes();
 

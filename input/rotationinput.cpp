@@ -3,6 +3,7 @@
 #include <QAccelerometer>
 #include <QRotationReading>
 #include <QSensorManager>
+#include <QTimer>
 
 #include <utility>
 
@@ -32,6 +33,14 @@ RotationInput::RotationInput(QObject *parent, Clock clock)
     timer.start();
     pauseStart = now();
 
+    // Finding the sensor loads the sensor plugins and may ask the system bus for a sensor
+    // service. That waits until the event loop runs, after the window is shown: no reading can
+    // act within the first second anyway.
+    QTimer::singleShot(0, this, &RotationInput::startSensor);
+}
+
+void RotationInput::startSensor()
+{
     const QByteArray backend = measuringRotationBackend();
     if (backend.isEmpty())
         return;

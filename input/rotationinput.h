@@ -31,6 +31,7 @@ public slots:
     void readSensor();
 
 private:
+    void startSensor();
     static QByteArray measuringRotationBackend();
     qint64 now() const;
 

@@ -412,7 +412,7 @@ void TestPuzzleUI::tiltPlaysTheGame()
     sensors.registerRotation(true);
     storeSetting("current/difficulty", 0);
     PuzzleUI window;
-    QVERIFY(TestSensors::rotationStarted());
+    QTRY_VERIFY(TestSensors::rotationStarted());
     QTest::qWait(1100);
     TestSensors::pushRotation(-30, 0); // x below -15: the empty square travels down
     QCOMPARE(gridIds(*engine(window)), QList<int>({3, 1, 2, 0, 4, 5, 6, 7, 8}));

@@ -135,7 +135,7 @@ void TestRotationInput::thresholds()
     sensors.registerRotation(true);
     qint64 now = 0;
     RotationInput input(nullptr, [&now] { return now; });
-    QVERIFY(TestSensors::rotationStarted());
+    QTRY_VERIFY(TestSensors::rotationStarted());
     Moves moves(input);
 
     now = 5000;
@@ -148,6 +148,7 @@ void TestRotationInput::pauseEdges()
     sensors.registerRotation(true);
     qint64 now = 0;
     RotationInput input(nullptr, [&now] { return now; });
+    QTRY_VERIFY(TestSensors::rotationStarted());
     Moves moves(input);
 
     // From construction, then from the last move: 999 ms is too soon, 1000 ms is enough.
@@ -170,6 +171,7 @@ void TestRotationInput::heldTiltMovesOncePerSecond()
     sensors.registerRotation(true);
     qint64 now = 0;
     RotationInput input(nullptr, [&now] { return now; });
+    QTRY_VERIFY(TestSensors::rotationStarted());
     Moves moves(input);
 
     for (now = 0; now <= 3500; now += 100)
@@ -182,6 +184,7 @@ void TestRotationInput::quietReadingsKeepThePause()
     sensors.registerRotation(true);
     qint64 now = 0;
     RotationInput input(nullptr, [&now] { return now; });
+    QTRY_VERIFY(TestSensors::rotationStarted());
     Moves moves(input);
 
     now = 1000;
@@ -200,6 +203,7 @@ void TestRotationInput::realClockPausesFirstSecond()
     sensors.registerRotation(true);
     RotationInput input(nullptr);
     Moves moves(input);
+    QTRY_VERIFY(TestSensors::rotationStarted());
 
     TestSensors::pushRotation(0, 40);
     QCOMPARE(moves.total(), 0);
@@ -223,7 +227,7 @@ void TestRotationInput::realAccelerometerBesideDummy()
     qint64 now = 0;
     RotationInput input(nullptr, [&now] { return now; });
     Moves moves(input);
-    QVERIFY(TestSensors::accelerometerStarted());
+    QTRY_VERIFY(TestSensors::accelerometerStarted());
 
     now = 5000;
     const qreal g = 9.80665;

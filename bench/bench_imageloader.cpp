@@ -1,0 +1,62 @@
+// How long cutting a picture into tiles takes: the default picture (every start and new game)
+// and large photos.
+#include "imageloader.h"
+
+#include <QApplication>
+#include <QGraphicsItem>
+#include <QImage>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+class BenchImageLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void load_data();
+    void load();
+
+private:
+    QTemporaryDir dir;
+};
+
+void BenchImageLoader::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    for (const QSize &size : {QSize(4000, 3000), QSize(8000, 6000)}) {
+        QImage photo(size, QImage::Format_Indexed8);
+        photo.setColorTable({qRgb(200, 40, 40), qRgb(40, 200, 40), qRgb(40, 40, 200)});
+        for (int y = 0; y < size.height(); ++y) {
+            uchar *line = photo.scanLine(y);
+            for (int x = 0; x < size.width(); ++x)
+                line[x] = uchar((x / 97 + y / 89) % 3);
+        }
+        QVERIFY(QImageWriter(dir.filePath(QStringLiteral("photo%1.jpg").arg(size.width())))
+                    .write(photo));
+    }
+}
+
+void BenchImageLoader::load_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("default.png") << QStringLiteral(PLIVORA_DEFAULT_PICTURE);
+    QTest::newRow("12 MP jpeg") << dir.filePath(QStringLiteral("photo4000.jpg"));
+    QTest::newRow("48 MP jpeg") << dir.filePath(QStringLiteral("photo8000.jpg"));
+    QTest::newRow("no picture") << QString();
+}
+
+void BenchImageLoader::load()
+{
+    QFETCH(QString, file);
+    ImageLoader loader;
+    QBENCHMARK
+    {
+        QList<QGraphicsItem *> items = loader.LoadAndSplitImage(file, 3, 3);
+        qDeleteAll(items);
+    }
+}
+
+QTEST_MAIN(BenchImageLoader)
+#include "bench_imageloader.moc"

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Start-up time of the game against a bare Qt window (a main window with an empty graphics view,
+# shown maximised), on one Xvfb display in one run, the programs taking turns: from process start
+# to the first window mapped, and to the program's first drawing into it. A third program, the
+# bare window with one text button, shows what loading the fonts alone costs.
+# Prints the medians and the ratios to the bare window. Usage: bench/startup.sh [runs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-21}"
+
+scripts/install-deps.sh xvfb xauth libxcb1-dev libxcb-damage0-dev
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF \
+    -DPLIVORA_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build build/bench --parallel "$(nproc)" >/dev/null
+
+showtime="$PWD/build/bench/bench/showtime"
+game="$PWD/build/bench/plivora"
+bare="$PWD/build/bench/bench/barewindow"
+
+work="$(mktemp -d)"
+xvfb=""
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+cp data/default.png "$work/"
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+
+# A display of its own, without a window manager.
+number=$((90 + RANDOM % 100))
+Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$number"
+for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$number" ] && break
+    sleep 0.1
+done
+
+cd "$work"
+# One untimed start of each warms the caches.
+for program in "$bare" "$bare --button" "$game"; do $showtime $program >/dev/null; done
+: >bare.txt
+: >button.txt
+: >game.txt
+for _ in $(seq "$runs"); do
+    "$showtime" "$bare" >>bare.txt
+    "$showtime" "$bare" --button >>button.txt
+    "$showtime" "$game" >>game.txt
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+row() {
+    local name="$1" file="$2"
+    local mapped drawn
+    mapped=$(cut -d' ' -f1 "$file" | median)
+    drawn=$(cut -d' ' -f2 "$file" | median)
+    awk -v n="$name" -v m="$mapped" -v d="$drawn" -v bm="$bare_mapped" -v bd="$bare_drawn" \
+        'BEGIN { printf "%-24s %8.1f %8.1f %8.2f %8.2f\n", n, m, d, m / bm, d / bd }'
+}
+bare_mapped=$(cut -d' ' -f1 bare.txt | median)
+bare_drawn=$(cut -d' ' -f2 bare.txt | median)
+echo "$runs runs each; medians in ms from process start; ratios to the bare window"
+printf "%-24s %8s %8s %8s %8s\n" "" "mapped" "drawn" "ratio" "ratio"
+row "bare window" bare.txt
+row "bare window, one button" button.txt
+row "plivora" game.txt
