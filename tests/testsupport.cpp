@@ -156,6 +156,20 @@ void settle(Board &board)
     }
 }
 
+void solveByMouse(Board &board, const PuzzleFirst &engine)
+{
+    const QList<QPoint> moves = solution(engine);
+    QVERIFY(!moves.isEmpty());
+    for (const QPoint &move : moves) {
+        settle(board);
+        QGraphicsItem *tile = engine.getPieceAt(move.x(), move.y())->getItem();
+        const QPointF centre = tile->mapToScene(tile->boundingRect().center());
+        QTest::mouseRelease(
+            board.viewport(), Qt::LeftButton, Qt::NoModifier, board.mapFromScene(centre));
+    }
+    settle(board);
+}
+
 QColor regionColour(int x, int y)
 {
     static const QColor colours[3][3] = {

@@ -40,6 +40,10 @@ QList<QPoint> solution(const PuzzleFirst &engine);
 // Calls Board::DoTick until no tile moves any more (at most 400 times).
 void settle(Board &board);
 
+// Solves the engine's puzzle by mouse releases on the tiles in the board view's viewport, letting
+// the tiles settle before each one.
+void solveByMouse(Board &board, const PuzzleFirst &engine);
+
 // A picture of the given size cut into a 3 x 3 pattern of regions, region (x, y) coloured
 // regionColour(x, y).
 QColor regionColour(int x, int y);

@@ -338,18 +338,7 @@ void TestBoard::solveShuffledGameByMouse()
 
     engine.ResetGame();
     QCOMPARE(engine.getPieceAt(1, 1)->getItem()->type(), int(QGraphicsPixmapItem::Type));
-    const QList<QPoint> moves = solution(engine);
-    QVERIFY(!moves.isEmpty());
-    settle(board);
-
-    for (const QPoint &move : moves) {
-        QCOMPARE(solved.count(), 0);
-        QGraphicsItem *tile = itemAt(engine, move.x(), move.y());
-        const QPointF centre = tile->mapToScene(tile->boundingRect().center());
-        QTest::mouseRelease(
-            board.viewport(), Qt::LeftButton, Qt::NoModifier, viewportPoint(board, centre));
-        settle(board);
-    }
+    solveByMouse(board, engine);
 
     QCOMPARE(solved.count(), 1);
     QCOMPARE(scored.count(), 1);

@@ -37,6 +37,22 @@ struct Moves
     QSignalSpy left, right, up, down;
 };
 
+// A rotation input on a clock that the test sets.
+struct TiltRig
+{
+    TiltRig() : input(nullptr, [this] { return now; }), moves(input) { }
+    qint64 now = 0;
+    RotationInput input;
+    Moves moves;
+};
+
+struct Reading
+{
+    qint64 at; // on the input's clock
+    qreal x;
+    qreal y;
+};
+
 QtMessageHandler previousHandler = nullptr;
 QStringList capturedMessages;
 
@@ -46,6 +62,8 @@ void captureMessage(QtMsgType, const QMessageLogContext &, const QString &messag
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Reading)
 
 class TestRotationInput : public QObject
 {
@@ -57,9 +75,8 @@ private slots:
     void silentWithOnlySimulatedSensors();
     void thresholds_data();
     void thresholds();
-    void pauseEdges();
-    void heldTiltMovesOncePerSecond();
-    void quietReadingsKeepThePause();
+    void pause_data();
+    void pause();
     void realClockPausesFirstSecond();
     void realAccelerometerBesideDummy();
 
@@ -133,69 +150,49 @@ void TestRotationInput::thresholds()
     QFETCH(QStringList, expected);
 
     sensors.registerRotation(true);
-    qint64 now = 0;
-    RotationInput input(nullptr, [&now] { return now; });
+    TiltRig rig;
     QTRY_VERIFY(TestSensors::rotationStarted());
-    Moves moves(input);
-
-    now = 5000;
+    rig.now = 5000;
     TestSensors::pushRotation(x, y);
-    QCOMPARE(moves.names(), expected);
+    QCOMPARE(rig.moves.names(), expected);
 }
 
-void TestRotationInput::pauseEdges()
+void TestRotationInput::pause_data()
 {
-    sensors.registerRotation(true);
-    qint64 now = 0;
-    RotationInput input(nullptr, [&now] { return now; });
-    QTRY_VERIFY(TestSensors::rotationStarted());
-    Moves moves(input);
+    QTest::addColumn<QList<Reading>>("readings");
+    QTest::addColumn<QStringList>("expected");
 
-    // From construction, then from the last move: 999 ms is too soon, 1000 ms is enough.
-    now = 999;
-    TestSensors::pushRotation(0, 40);
-    QCOMPARE(moves.total(), 0);
-    now = 1000;
-    TestSensors::pushRotation(0, 40);
-    QCOMPARE(moves.names(), QStringList {"left"});
-    now = 1999;
-    TestSensors::pushRotation(-40, 0);
-    QCOMPARE(moves.total(), 1);
-    now = 2000;
-    TestSensors::pushRotation(-40, 0);
-    QCOMPARE(moves.names(), QStringList({"left", "down"}));
-}
+    QTest::newRow("from construction: 999 ms too soon, 1000 ms enough")
+        << QList<Reading> {{999, 0, 40}, {1000, 0, 40}} << QStringList {"left"};
+    QTest::newRow("from a move: 999 ms too soon, 1000 ms enough") << QList<Reading> {
+        {1000, 0, 40}, {1999, -40, 0}, {2000, -40, 0}} << QStringList({"left", "down"});
 
-void TestRotationInput::heldTiltMovesOncePerSecond()
-{
-    sensors.registerRotation(true);
-    qint64 now = 0;
-    RotationInput input(nullptr, [&now] { return now; });
-    QTRY_VERIFY(TestSensors::rotationStarted());
-    Moves moves(input);
+    QList<Reading> held;
+    for (qint64 at = 0; at <= 3500; at += 100)
+        held.append({at, 20, 0});
+    QTest::newRow("held tilt: one move a second") << held << QStringList({"up", "up", "up"});
 
-    for (now = 0; now <= 3500; now += 100)
-        TestSensors::pushRotation(20, 0);
-    QCOMPARE(moves.names(), QStringList({"up", "up", "up"}));
-}
-
-void TestRotationInput::quietReadingsKeepThePause()
-{
-    sensors.registerRotation(true);
-    qint64 now = 0;
-    RotationInput input(nullptr, [&now] { return now; });
-    QTRY_VERIFY(TestSensors::rotationStarted());
-    Moves moves(input);
-
-    now = 1000;
-    TestSensors::pushRotation(0, -30);
-    QCOMPARE(moves.total(), 1);
     // Level readings do not restart the pause: the next tilt acts a second after the last move.
-    for (now = 1100; now <= 1900; now += 100)
-        TestSensors::pushRotation(1, -2);
-    now = 2000;
-    TestSensors::pushRotation(0, -30);
-    QCOMPARE(moves.names(), QStringList({"right", "right"}));
+    QList<Reading> quiet {{1000, 0, -30}};
+    for (qint64 at = 1100; at <= 1900; at += 100)
+        quiet.append({at, 1, -2});
+    quiet.append({2000, 0, -30});
+    QTest::newRow("level readings keep the pause") << quiet << QStringList({"right", "right"});
+}
+
+void TestRotationInput::pause()
+{
+    QFETCH(QList<Reading>, readings);
+    QFETCH(QStringList, expected);
+
+    sensors.registerRotation(true);
+    TiltRig rig;
+    QTRY_VERIFY(TestSensors::rotationStarted());
+    for (const Reading &reading : readings) {
+        rig.now = reading.at;
+        TestSensors::pushRotation(reading.x, reading.y);
+    }
+    QCOMPARE(rig.moves.names(), expected);
 }
 
 void TestRotationInput::realClockPausesFirstSecond()
@@ -224,24 +221,22 @@ void TestRotationInput::realAccelerometerBesideDummy()
         QSKIP("this machine has no dummy accelerometer and generic rotation");
     QSensorManager::setDefaultBackend(QAccelerometer::sensorType, "dummy.accelerometer");
 
-    qint64 now = 0;
-    RotationInput input(nullptr, [&now] { return now; });
-    Moves moves(input);
+    TiltRig rig;
     QTRY_VERIFY(TestSensors::accelerometerStarted());
 
-    now = 5000;
+    rig.now = 5000;
     const qreal g = 9.80665;
     TestSensors::pushAcceleration(0, 0, g); // lying flat
-    QCOMPARE(moves.total(), 0);
+    QCOMPARE(rig.moves.total(), 0);
     // Tilted by 30 degrees about the y axis, the left edge down.
     TestSensors::pushAcceleration(
         -g * qSin(qDegreesToRadians(30.0)), 0, g * qCos(qDegreesToRadians(30.0)));
-    QCOMPARE(moves.names(), QStringList {"left"});
+    QCOMPARE(rig.moves.names(), QStringList {"left"});
 
     // Nothing else drives it: a few seconds without readings from the real sensor stay quiet.
-    now = 9000;
+    rig.now = 9000;
     QTest::qWait(1500);
-    QCOMPARE(moves.total(), 1);
+    QCOMPARE(rig.moves.total(), 1);
 }
 
 PLIVORA_TEST_MAIN(TestRotationInput)
