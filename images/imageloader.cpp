@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QPen>
 #include <QPixmap>
+#include <QtEndian>
 
 #include <cstring>
 #include <limits>
@@ -154,6 +155,29 @@ JpegLayout walkJpeg(QIODevice *device)
     }
 }
 
+const QByteArray PngSignature("\x89PNG\r\n\x1a\n", 8);
+
+// Whether a PNG file holds every chunk it starts, up to its IEND chunk. The chunks are stepped
+// over by their lengths, without reading their data; a cut-off file is refused before libpng
+// decodes as much of it as there is.
+bool pngIsWhole(QFile &file)
+{
+    const qint64 size = file.size();
+    qint64 pos = PngSignature.size();
+    while (pos + 12 <= size) {
+        if (!file.seek(pos))
+            return false;
+        const QByteArray header = file.read(8);
+        if (header.size() != 8)
+            return false;
+        const qint64 length = qFromBigEndian<quint32>(header.constData());
+        if (header.mid(4) == "IEND")
+            return true;
+        pos += 12 + length; // length, type, data, CRC
+    }
+    return false;
+}
+
 // Decodes the picture in filename, at a reduced size where the format allows it cheaply, or
 // returns a null image for anything that is not a whole, readable picture of a sane size.
 QImage readPicture(const QString &filename)
@@ -165,22 +189,27 @@ QImage readPicture(const QString &filename)
     if (!file.open(QIODevice::ReadOnly) || file.isSequential())
         return {};
 
+    // The two commonest formats are checked to be whole first: their decoders make the most of
+    // a cut-off file rather than fail.
     const QByteArray signature = file.peek(8);
+    const bool png = signature == PngSignature;
     bool progressiveJpeg = false;
-    if (signature.startsWith(QByteArray("\xFF\xD8", 2))) {
+    if (png) {
+        if (!pngIsWhole(file))
+            return {};
+    } else if (signature.startsWith(QByteArray("\xFF\xD8", 2))) {
         const JpegLayout layout = walkJpeg(&file);
         if (!layout.complete)
             return {};
         progressiveJpeg = layout.progressive;
-        if (!file.seek(0))
-            return {};
     }
+    if (!file.seek(0))
+        return {};
 
     // The reader detects the format from the content, with the file's suffix as a hint. A PNG
     // (the default picture, read at every start) is named instead: the toolkit decodes PNG
     // itself, and detecting it would first load every image plugin installed, which takes
     // longer than decoding the picture.
-    const bool png = signature == QByteArray("\x89PNG\r\n\x1a\n", 8);
     QImageReader reader(&file, png ? QByteArrayLiteral("png") : QByteArray());
     reader.setAutoDetectImageFormat(!png);
     const QSize declared = reader.size();
