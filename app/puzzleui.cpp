@@ -38,15 +38,6 @@ PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
     timeDisplay = new QLCDNumber;
     instructionButton = new QPushButton(tr("&instructions"));
 
-    board->setObjectName(QStringLiteral("board"));
-    newgameButton->setObjectName(QStringLiteral("newgameButton"));
-    highscoresButton->setObjectName(QStringLiteral("highscoresButton"));
-    exitButton->setObjectName(QStringLiteral("exitButton"));
-    difficulty->setObjectName(QStringLiteral("difficulty"));
-    loadImageButton->setObjectName(QStringLiteral("loadImageButton"));
-    timeDisplay->setObjectName(QStringLiteral("timeDisplay"));
-    instructionButton->setObjectName(QStringLiteral("instructionButton"));
-
     // The selector is set before it is connected, so that setting it up starts no game.
     difficulty->addItem(tr("easy"), PuzzleFirst::EASY);
     difficulty->addItem(tr("average"), PuzzleFirst::AVERAGE);

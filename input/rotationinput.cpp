@@ -31,7 +31,9 @@ RotationInput::RotationInput(QObject *parent, Clock clock)
     : Input(parent), sensor(nullptr), clock(std::move(clock))
 {
     timer.start();
-    pauseStart = now();
+    if (!this->clock)
+        this->clock = [this] { return timer.elapsed(); };
+    pauseStart = this->clock();
 
     // Finding the sensor loads the sensor plugins and may ask the system bus for a sensor
     // service. That waits until the event loop runs, after the window is shown: no reading can
@@ -78,14 +80,9 @@ QByteArray RotationInput::measuringRotationBackend()
     return QByteArray();
 }
 
-qint64 RotationInput::now() const
-{
-    return clock ? clock() : timer.elapsed();
-}
-
 void RotationInput::readSensor()
 {
-    if (now() - pauseStart < RepeatPause)
+    if (clock() - pauseStart < RepeatPause)
         return;
     const QRotationReading *reading = sensor.reading();
     if (!reading)
@@ -107,6 +104,6 @@ void RotationInput::readSensor()
 
     // The pause restarts before the move is made: a move can open a modal box whose event loop
     // delivers further readings into this slot while the move is still being made.
-    pauseStart = now();
+    pauseStart = clock();
     emit(this->*move)();
 }

@@ -33,7 +33,6 @@ public slots:
 private:
     void startSensor();
     static QByteArray measuringRotationBackend();
-    qint64 now() const;
 
     QRotationSensor sensor;
     QElapsedTimer timer;

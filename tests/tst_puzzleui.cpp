@@ -210,13 +210,8 @@ void TestPuzzleUI::selectorFollowsStoredDifficulty()
 
     // The first game runs, shuffled for the stored difficulty: the empty square lies an odd or
     // even number of steps from its corner as the number of moves is.
-    const QPoint empty = [&] {
-        for (int x = 0; x < 3; ++x)
-            for (int y = 0; y < 3; ++y)
-                if (engine(window)->getPieceAt(x, y)->getId() == 0)
-                    return QPoint(x, y);
-        return QPoint(-1, -1);
-    }();
+    const int cell = gridIds(*engine(window)).indexOf(0);
+    const QPoint empty(cell % 3, cell / 3);
     QCOMPARE((empty.x() + empty.y()) % 2, moves % 2);
     DialogWatcher watcher; // the move may happen to solve it
     QVERIFY(engine(window)->movePiece(empty.x() == 0 ? 1 : empty.x() - 1, empty.y()));
@@ -273,7 +268,7 @@ void TestPuzzleUI::instructionsBox()
     PuzzleUI window;
     QVERIFY(showActive(window));
     DialogWatcher watcher;
-    QTest::mouseClick(window.findChild<QPushButton *>("instructionButton"), Qt::LeftButton);
+    QTest::mouseClick(window.instructionButton, Qt::LeftButton);
     QCOMPARE(watcher.boxes, QList<Box>({{"Instructions", InstructionsText}}));
 }
 
@@ -297,7 +292,7 @@ void TestPuzzleUI::highscoresButton()
     PuzzleUI window;
     QVERIFY(showActive(window));
     DialogWatcher watcher;
-    QTest::mouseClick(window.findChild<QPushButton *>("highscoresButton"), Qt::LeftButton);
+    QTest::mouseClick(window.highscoresButton, Qt::LeftButton);
     QCOMPARE(watcher.boxes, QList<Box>({{"Highscores", text}}));
     // Looking at the list does not stop the game.
     QVERIFY(engine(window)->moveUp() || engine(window)->moveDown());
@@ -348,7 +343,7 @@ void TestPuzzleUI::arrowKeysPlayOnTheBoard()
     QVERIFY(board(window)->hasFocus());
 
     // Clicking a button leaves the keyboard on the board.
-    QTest::mouseClick(window.findChild<QPushButton *>("newgameButton"), Qt::LeftButton);
+    QTest::mouseClick(window.newgameButton, Qt::LeftButton);
     QVERIFY(board(window)->hasFocus());
 
     // Each arrow slides the tile beyond the empty square in its direction, towards it.
@@ -447,7 +442,7 @@ void TestPuzzleUI::loadImage()
         }
     };
     QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
-    QTest::mouseClick(window.findChild<QPushButton *>("loadImageButton"), Qt::LeftButton);
+    QTest::mouseClick(window.loadImageButton, Qt::LeftButton);
 
     QCOMPARE(caption, QString("Open File"));
     QCOMPARE(directory, QDir::currentPath());
@@ -472,7 +467,7 @@ void TestPuzzleUI::closingEndsTheProgram()
     window->showMaximized();
     QTimer::singleShot(300, window, [&] {
         if (byButton)
-            QTest::mouseClick(window->findChild<QPushButton *>("exitButton"), Qt::LeftButton);
+            QTest::mouseClick(window->exitButton, Qt::LeftButton);
         else
             window->close();
     });
