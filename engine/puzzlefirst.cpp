@@ -248,8 +248,7 @@ bool PuzzleFirst::isPuzzleFinished() const
 void PuzzleFirst::Shuffle(int moves)
 {
     // Without an empty square no move can be made.
-    const QPoint start = FindEmptyPiece();
-    if (start == QPoint(-1, -1))
+    if (FindEmptyPiece() == QPoint(-1, -1))
         return;
 
     // The way the empty square travels for each direction number; 0 and 1, 2 and 3 undo each
