@@ -9,6 +9,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGraphicsItem>
 #include <QLCDNumber>
@@ -111,6 +112,7 @@ PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
              difficulty, loadImageButton, instructionButton, exitButton})
         control->setFocusPolicy(Qt::TabFocus);
     board->setFocus(Qt::OtherFocusReason);
+    difficulty->installEventFilter(this);
 
     newgameButtonClicked();
     timer.start(DisplayIntervalMilliseconds);
@@ -121,6 +123,17 @@ PuzzleUI::~PuzzleUI()
     delete keyInput;
     delete rotInput;
     delete engine;
+}
+
+bool PuzzleUI::eventFilter(QObject *watched, QEvent *event)
+{
+    // A wheel turned while the pointer merely passes over the selector would change the
+    // difficulty and drop the game in progress. Ignored, the event goes on to the parents.
+    if (watched == difficulty && event->type() == QEvent::Wheel && !difficulty->hasFocus()) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void PuzzleUI::newgameButtonClicked()

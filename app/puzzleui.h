@@ -35,6 +35,10 @@ public slots:
     void ShowHighScores(QList<int> highscores);
     void updateTime();
 
+protected:
+    // Keeps the wheel off the difficulty selector while it has no keyboard focus.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     friend class TestPuzzleUI;
 

@@ -5,7 +5,6 @@
 #include <QGraphicsItem>
 #include <QRandomGenerator>
 #include <QSettings>
-#include <QTime>
 #include <QVariant>
 
 #include <limits>
@@ -248,35 +247,70 @@ bool PuzzleFirst::isPuzzleFinished() const
 
 void PuzzleFirst::Shuffle(int moves)
 {
-    QRandomGenerator generator(quint32(QTime(0, 0).secsTo(QTime::currentTime())));
-
-    // Without an empty square no move can be made, and the loop below would never end.
+    // Without an empty square no move can be made.
     if (FindEmptyPiece() == QPoint(-1, -1))
         return;
 
-    int prevDirection = -1;
-    int i = 0;
-    while (i < moves) {
-        const int direction = int(generator.generate() % 4);
-        bool moved = false;
+    // The way the empty square travels for each direction number; 0 and 1, 2 and 3 undo each
+    // other.
+    static const QPoint steps[4] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+
+    int lastMade = -1;
+    for (int i = 0; i < moves; ++i) {
+        const QPoint empty = FindEmptyPiece();
+        const bool finalMove = i == moves - 1;
+        // Undoing the move just made would waste two moves, and a game must not start solved.
+        // Drawing among the directions left gives each the chance that drawing among all four
+        // and refusing the others would. Every cell has at least two neighbours and at most one
+        // of them completes the goal order, so the fallback without the undo rule always leaves
+        // one: the loop never stalls.
+        int allowed[4];
+        int count = 0;
+        for (bool undoRule : {true, false}) {
+            for (int direction = 0; direction < 4; ++direction) {
+                const QPoint target = empty + steps[direction];
+                if (isMoveValid(target.x(), target.y())
+                    && !(undoRule && lastMade != -1 && direction == (lastMade ^ 1))
+                    && !(finalMove && wouldCompleteGoal(target)))
+                    allowed[count++] = direction;
+            }
+            if (count > 0)
+                break;
+        }
+        if (count == 0)
+            return;
+
+        const int direction = allowed[QRandomGenerator::global()->bounded(count)];
         switch (direction) {
         case 0:
-            moved = prevDirection != 1 && moveLeft(true);
+            moveLeft(true);
             break;
         case 1:
-            moved = prevDirection != 0 && moveRight(true);
+            moveRight(true);
             break;
         case 2:
-            moved = prevDirection != 3 && moveUp(true);
+            moveUp(true);
             break;
         case 3:
-            moved = prevDirection != 2 && moveDown(true);
+            moveDown(true);
             break;
         }
-        if (moved)
-            ++i;
-        prevDirection = direction;
+        lastMade = direction;
     }
+}
+
+bool PuzzleFirst::wouldCompleteGoal(const QPoint &tile) const
+{
+    const QPoint empty = FindEmptyPiece();
+    for (int y = 0; y < boardHeight; ++y) {
+        for (int x = 0; x < boardWidth; ++x) {
+            const QPoint cell(x, y);
+            const QPoint source = cell == empty ? tile : cell == tile ? empty : cell;
+            if (goalState[x][y] != itemList2[source.x()][source.y()]->getId())
+                return false;
+        }
+    }
+    return true;
 }
 
 void PuzzleFirst::ResetGame()

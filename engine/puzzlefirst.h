@@ -77,9 +77,14 @@ protected:
     void swap(int fromX, int fromY, int toX, int toY);
     bool isPuzzleFinished() const;
     void EndGame();
+    // Makes the given number of random forced moves, none undoing the move before it and the
+    // last never completing the goal order. Every call draws afresh from the system's
+    // entropy-seeded generator.
     void Shuffle(int moves);
 
 private:
+    // Whether sliding the tile at the given cell into the empty square gives the goal order.
+    bool wouldCompleteGoal(const QPoint &tile) const;
     int storedDifficulty(int fallback) const;
     int storedHighscore(int position) const;
     int clockMilliseconds() const;

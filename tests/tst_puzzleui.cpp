@@ -5,6 +5,7 @@
 #include "puzzleui.h"
 #include "testsupport.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -85,6 +87,9 @@ private slots:
     void selectorFollowsStoredDifficulty();
     void selectorChangeStartsNewGame_data();
     void selectorChangeStartsNewGame();
+    void wheelTurnsSelectorOnlyWithFocus_data();
+    void wheelTurnsSelectorOnlyWithFocus();
+    void selectorChosenByClickLeavesKeysOnBoard();
     void timeDisplay();
     void instructionsBox();
     void highscoresButton_data();
@@ -244,6 +249,64 @@ void TestPuzzleUI::selectorChangeStartsNewGame()
     QCOMPARE(rebuilt.count(), 1);
     QCOMPARE(moved.count(), moves);
     QCOMPARE(storedSetting("current/difficulty").toInt(), difficulty);
+}
+
+void TestPuzzleUI::wheelTurnsSelectorOnlyWithFocus_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<int>("delta"); // vertical angle delta; negative turns towards the user
+    QTest::addColumn<int>("difficulty"); // afterwards, from "average"
+    QTest::addColumn<int>("moves");
+    QTest::newRow("passing over, down") << false << -120 << 2 << 0;
+    QTest::newRow("passing over, up") << false << 120 << 2 << 0;
+    QTest::newRow("focused, down") << true << -120 << 3 << 50;
+    QTest::newRow("focused, up") << true << 120 << 1 << 3;
+}
+
+void TestPuzzleUI::wheelTurnsSelectorOnlyWithFocus()
+{
+    QFETCH(bool, focused);
+    QFETCH(int, delta);
+    QFETCH(int, difficulty);
+    QFETCH(int, moves);
+    storeSetting("current/difficulty", 2);
+
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QComboBox *combo = selector(window);
+    if (focused) {
+        combo->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(combo->hasFocus());
+    }
+    QVERIFY(board(window)->hasFocus() != focused);
+
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+    QSignalSpy moved(engine(window), &PuzzleFirst::BoardChanged);
+    const QPoint centre = combo->rect().center();
+    QWheelEvent wheel(centre, combo->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+
+    QCOMPARE(combo->currentIndex(), difficulty - 1);
+    QCOMPARE(storedSetting("current/difficulty").toInt(), difficulty);
+    QCOMPARE(rebuilt.count(), focused ? 1 : 0);
+    QCOMPARE(moved.count(), moves);
+}
+
+void TestPuzzleUI::selectorChosenByClickLeavesKeysOnBoard()
+{
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QComboBox *combo = selector(window);
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QTRY_VERIFY(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentIndex(), 1);
+    QCOMPARE(storedSetting("current/difficulty").toInt(), 2);
+    QTRY_VERIFY(board(window)->hasFocus());
 }
 
 void TestPuzzleUI::timeDisplay()
