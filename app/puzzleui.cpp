@@ -123,8 +123,14 @@ PuzzleUI::~PuzzleUI()
     delete engine;
 }
 
+void PuzzleUI::followScreen()
+{
+    engine->setDevicePixelRatio(devicePixelRatioF());
+}
+
 void PuzzleUI::newgameButtonClicked()
 {
+    followScreen();
     engine->ResetGame();
 }
 
@@ -142,6 +148,7 @@ void PuzzleUI::loadImageButtonButtonClicked()
 {
     const QString fileName =
         QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(), QString());
+    followScreen();
     engine->LoadImage(fileName);
 }
 
@@ -154,6 +161,7 @@ void PuzzleUI::instructionButtonButtonClicked()
 
 void PuzzleUI::NewDifficulty(int newIndex)
 {
+    followScreen();
     engine->ChangeDifficulty(difficulty->itemData(newIndex, Qt::UserRole).toInt());
 }
 

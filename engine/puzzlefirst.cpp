@@ -318,6 +318,11 @@ void PuzzleFirst::LoadImage(const QString &filename)
     ResetGame();
 }
 
+void PuzzleFirst::setDevicePixelRatio(qreal ratio)
+{
+    imLoader.setDevicePixelRatio(ratio);
+}
+
 void PuzzleFirst::StartGame()
 {
     gameRunning = true;
