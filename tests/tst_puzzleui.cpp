@@ -544,25 +544,14 @@ void TestPuzzleUI::fitsAPhone()
 
 void TestPuzzleUI::touchTapPressesAButton()
 {
-    storeSetting("current/difficulty", 0);
     PuzzleUI window;
     QVERIFY(showActive(window));
-    static QPointingDevice *const touchScreen = QTest::createTouchDevice();
     QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
 
     const QPoint centre = window.newgameButton->rect().center();
-    QTest::touchEvent(&window, touchScreen).press(0, centre, window.newgameButton);
-    QTest::touchEvent(&window, touchScreen).release(0, centre, window.newgameButton);
+    QTest::touchEvent(&window, touchScreen()).press(0, centre, window.newgameButton);
+    QTest::touchEvent(&window, touchScreen()).release(0, centre, window.newgameButton);
     QCOMPARE(rebuilt.count(), 1);
-
-    // And a tap on a tile in the window slides it.
-    Board *view = board(window);
-    settle(*view);
-    QCoreApplication::processEvents();
-    const QPoint tile = view->viewport()->mapTo(&window, view->mapFromScene(QPointF(75, 25)));
-    QTest::touchEvent(&window, touchScreen).press(0, tile);
-    QTest::touchEvent(&window, touchScreen).release(0, tile);
-    QCOMPARE(gridIds(*engine(window)), QList<int>({1, 0, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 PLIVORA_TEST_MAIN(TestPuzzleUI)
