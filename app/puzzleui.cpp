@@ -136,8 +136,14 @@ bool PuzzleUI::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void PuzzleUI::followScreen()
+{
+    engine->setDevicePixelRatio(devicePixelRatioF());
+}
+
 void PuzzleUI::newgameButtonClicked()
 {
+    followScreen();
     engine->ResetGame();
 }
 
@@ -155,6 +161,7 @@ void PuzzleUI::loadImageButtonButtonClicked()
 {
     const QString fileName =
         QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(), QString());
+    followScreen();
     engine->LoadImage(fileName);
 }
 
@@ -167,6 +174,7 @@ void PuzzleUI::instructionButtonButtonClicked()
 
 void PuzzleUI::NewDifficulty(int newIndex)
 {
+    followScreen();
     engine->ChangeDifficulty(difficulty->itemData(newIndex, Qt::UserRole).toInt());
 }
 

@@ -42,6 +42,11 @@ protected:
 private:
     friend class TestPuzzleUI;
 
+    // Has the next game's tiles cut for the screen the window is on now. Asked at every new game
+    // rather than told of changes, so a window moved to a denser screen, or a screen whose scale
+    // changed, gets sharp tiles with its next game.
+    void followScreen();
+
     PuzzleFirst *engine;
     Board *board;
     QPushButton *newgameButton;

@@ -352,6 +352,11 @@ void PuzzleFirst::LoadImage(const QString &filename)
     ResetGame();
 }
 
+void PuzzleFirst::setDevicePixelRatio(qreal ratio)
+{
+    imLoader.setDevicePixelRatio(ratio);
+}
+
 void PuzzleFirst::StartGame()
 {
     gameRunning = true;

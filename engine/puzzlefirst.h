@@ -45,6 +45,9 @@ public:
     int GetDifficulty();
     // Takes the picture for every following game and starts a new one with it.
     void LoadImage(const QString &filename);
+    // The device pixel ratio of the screen the board is shown on, for the tiles of every
+    // following game; a game in progress keeps its tiles.
+    void setDevicePixelRatio(qreal ratio);
     // Milliseconds of the running game, or of the last one once it has stopped.
     int GetElapsedTime() const;
 

@@ -10,11 +10,28 @@
 #include <QPen>
 #include <QPixmap>
 
+#include <cmath>
+
 namespace {
 
 constexpr int PictureSize = 150;
 constexpr int PieceSize = 50;
+constexpr int PiecesPerSide = PictureSize / PieceSize;
 constexpr int NumberOffset = 15;
+// Beyond any screen made; caps the memory a set of tiles takes.
+constexpr qreal MaxPixelRatio = 8.0;
+
+// The pixmap ratio at which a piece of `pixels` pixels measures 50 units, never a hair less. The
+// toolkit measures a pixmap as its pixels divided by its ratio, and for some sizes
+// pixels / (pixels / 50.0) comes out just below 50, which a whole-unit tile size, as the board
+// view takes it, truncates to 49.
+qreal pieceRatioFor(int pixels)
+{
+    qreal ratio = qreal(pixels) / PieceSize;
+    while (pixels / ratio < PieceSize)
+        ratio = std::nextafter(ratio, 0.0);
+    return ratio;
+}
 
 } // namespace
 
@@ -22,25 +39,44 @@ ImageLoader::ImageLoader(QObject *parent) : QObject(parent) { }
 
 ImageLoader::~ImageLoader() = default;
 
+void ImageLoader::setDevicePixelRatio(qreal ratio)
+{
+    // Written so that NaN fails the comparison and counts as 1.
+    pixelRatio = ratio > 1.0 ? qMin(ratio, MaxPixelRatio) : 1.0;
+}
+
 QList<QGraphicsItem *> ImageLoader::LoadAndSplitImage(const QString &filename, int w, int h)
 {
     if (filename.isEmpty())
         return GetDefault(w, h);
 
-    const QImage image = PictureCheck::readPicture(filename, PictureSize);
+    // Whole pixels a tile, and the picture exactly three tiles a side, so that the tiles meet
+    // without a seam; at a fractional ratio a tile is drawn a fraction of a pixel larger or
+    // smaller than it is. At ratio 1 the pieces are 50 x 50 pixels.
+    const int piecePixels = qRound(PieceSize * pixelRatio);
+    const int picturePixels = PiecesPerSide * piecePixels;
+
+    const QImage image = PictureCheck::readPicture(filename, picturePixels);
     if (image.isNull())
         return GetDefault(w, h);
 
     // Stretched or squeezed to fill the square whatever its shape, without smoothing.
     const QPixmap picture =
         QPixmap::fromImage(image, Qt::AutoColor)
-            .scaled(PictureSize, PictureSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            .scaled(picturePixels, picturePixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
+    // Set on every piece, also at ratio 1: a picture read from a file named "name@2x.png" comes
+    // with a ratio of its own.
+    const qreal pieceRatio = pieceRatioFor(piecePixels);
     QList<QGraphicsItem *> items;
-    items.reserve(9);
-    for (int y = 0; y < PictureSize; y += PieceSize) {
-        for (int x = 0; x < PictureSize; x += PieceSize)
-            items.append(new QGraphicsPixmapItem(picture.copy(x, y, PieceSize, PieceSize)));
+    items.reserve(PiecesPerSide * PiecesPerSide);
+    for (int y = 0; y < PiecesPerSide; ++y) {
+        for (int x = 0; x < PiecesPerSide; ++x) {
+            QPixmap piece =
+                picture.copy(x * piecePixels, y * piecePixels, piecePixels, piecePixels);
+            piece.setDevicePixelRatio(pieceRatio);
+            items.append(new QGraphicsPixmapItem(piece));
+        }
     }
     return items;
 }

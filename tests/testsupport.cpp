@@ -170,6 +170,12 @@ void solveByMouse(Board &board, const PuzzleFirst &engine)
     settle(board);
 }
 
+QPointingDevice *touchScreen()
+{
+    static QPointingDevice *const device = QTest::createTouchDevice();
+    return device;
+}
+
 QColor regionColour(int x, int y)
 {
     static const QColor colours[3][3] = {

@@ -44,6 +44,9 @@ void settle(Board &board);
 // the tiles settle before each one.
 void solveByMouse(Board &board, const PuzzleFirst &engine);
 
+// A touch screen for QTest::touchEvent, made once and kept for the whole process.
+QPointingDevice *touchScreen();
+
 // A picture of the given size cut into a 3 x 3 pattern of regions, region (x, y) coloured
 // regionColour(x, y).
 QColor regionColour(int x, int y);

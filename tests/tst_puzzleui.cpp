@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -105,6 +107,9 @@ private slots:
     void loadImage();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
+    void tilesFollowTheScreen();
+    void fitsAPhone();
+    void touchTapPressesAButton();
 
 private:
     // The window's parts, for the tests.
@@ -543,6 +548,73 @@ void TestPuzzleUI::closingEndsTheProgram()
     QVERIFY(!window->isVisible());
     delete window;
     QCOMPARE(storedSetting("current/difficulty").toInt(), 1);
+}
+
+void TestPuzzleUI::tilesFollowTheScreen()
+{
+    // One screen, or as many as the run is set up with, of different pixel ratios.
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QCOMPARE(screens.size(), qMax(1, qEnvironmentVariableIntValue("PLIVORA_TEST_SCREENS")));
+
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    const QSize boardMinimum = board(window)->minimumSize();
+
+    // To each screen in turn and back to the first; each next game is cut for the screen.
+    for (QScreen *screen : screens + QList<QScreen *> {screens.first()}) {
+        window.move(screen->availableGeometry().topLeft());
+        QTRY_COMPARE(window.screen(), screen);
+        QTest::mouseClick(window.newgameButton, Qt::LeftButton);
+
+        const int pixels = qRound(50 * screen->devicePixelRatio());
+        for (int i = 0; i < 9; ++i) {
+            auto *tile = qgraphicsitem_cast<QGraphicsPixmapItem *>(
+                engine(window)->getPieceAt(i % 3, i / 3)->getItem());
+            QVERIFY(tile);
+            QCOMPARE(tile->pixmap().size(), QSize(pixels, pixels));
+            QCOMPARE(tile->boundingRect(), QRectF(0, 0, 50, 50));
+        }
+        settle(*board(window));
+        QCOMPARE(static_cast<QGraphicsView *>(board(window))->scene()->itemsBoundingRect(),
+            QRectF(0, 0, 150, 150));
+        QCOMPARE(board(window)->minimumSize(), boardMinimum);
+    }
+}
+
+void TestPuzzleUI::fitsAPhone()
+{
+    PuzzleUI window;
+    window.resize(360, 640);
+    QVERIFY(showActive(window));
+    // A window is never made smaller than its minimum size.
+    QCOMPARE(window.size(), QSize(360, 640));
+
+    // Everything shows whole: the board without scrolling, every control inside the window.
+    Board *view = board(window);
+    QVERIFY(!view->horizontalScrollBar()->isVisible());
+    QVERIFY(!view->verticalScrollBar()->isVisible());
+    QVERIFY(view->viewport()->rect().contains(
+        view->mapFromScene(QRectF(0, 0, 150, 150)).boundingRect()));
+    for (QWidget *widget : std::initializer_list<QWidget *> {view, display(window),
+             window.newgameButton, window.highscoresButton, selector(window),
+             window.loadImageButton, window.instructionButton, window.exitButton}) {
+        QVERIFY(widget->isVisible());
+        QVERIFY(
+            window.rect().contains(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size())));
+        QVERIFY(widget->width() >= widget->minimumSizeHint().width());
+    }
+}
+
+void TestPuzzleUI::touchTapPressesAButton()
+{
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+
+    const QPoint centre = window.newgameButton->rect().center();
+    QTest::touchEvent(&window, touchScreen()).press(0, centre, window.newgameButton);
+    QTest::touchEvent(&window, touchScreen()).release(0, centre, window.newgameButton);
+    QCOMPARE(rebuilt.count(), 1);
 }
 
 PLIVORA_TEST_MAIN(TestPuzzleUI)
