@@ -25,7 +25,8 @@ constexpr int BoardSlack = 2;
 
 } // namespace
 
-PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
+PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture)
+    : QMainWindow(parent), timer(nullptr)
 {
     engine = new PuzzleFirst(nullptr);
     board = new Board(engine, nullptr);
@@ -112,7 +113,10 @@ PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
         control->setFocusPolicy(Qt::TabFocus);
     board->setFocus(Qt::OtherFocusReason);
 
-    newgameButtonClicked();
+    if (picture)
+        engine->LoadImage(*picture);
+    else
+        newgameButtonClicked();
     timer.start(DisplayIntervalMilliseconds);
 }
 
