@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PUZZLEFIRST_H
 #define PUZZLEFIRST_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ROTATIONINPUT_H
 #define ROTATIONINPUT_H
 
