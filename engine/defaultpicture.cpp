@@ -6,10 +6,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-// The build passes the data folder as seen from the folder of the installed executable, e.g.
-// "../share/plivora"; with bin/ or games/ under the same prefix both are one level down.
+// The build passes the installed data folder as seen from the folder of the installed executable,
+// e.g. "../share/plivora" from bin/ or games/.
 #ifndef PLIVORA_DATA_FROM_BIN
-#define PLIVORA_DATA_FROM_BIN "../share/plivora"
+#error "the build defines PLIVORA_DATA_FROM_BIN"
 #endif
 
 QStringList DefaultPicture::candidates()

@@ -14,11 +14,13 @@ class DefaultPicture
 public:
     static constexpr char FILE_NAME[] = "default.png";
 
-    // The places looked at, in order. Needs the application object.
-    static QStringList candidates();
-    // The first candidate that is a file; the bare file name when there is none, which then
-    // loads as numbered tiles.
+    // The first of those places that holds the file; the bare file name when none does, which
+    // then loads as numbered tiles. Needs the application object.
     static QString locate();
+
+private:
+    // The places looked at, in order.
+    static QStringList candidates();
 };
 
 #endif // DEFAULTPICTURE_H
