@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzleui.h"
 
 #include "board.h"
@@ -26,7 +27,8 @@ constexpr int BoardSlack = 2;
 
 } // namespace
 
-PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
+PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture)
+    : QMainWindow(parent), timer(nullptr)
 {
     engine = new PuzzleFirst(nullptr);
     board = new Board(engine, nullptr);
@@ -114,7 +116,12 @@ PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
     board->setFocus(Qt::OtherFocusReason);
     difficulty->installEventFilter(this);
 
-    newgameButtonClicked();
+    if (picture) {
+        followScreen();
+        engine->LoadImage(*picture);
+    } else {
+        newgameButtonClicked();
+    }
     timer.start(DisplayIntervalMilliseconds);
 }
 

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzlefirst.h"
 
+#include "defaultpicture.h"
 #include "puzzlepiece.h"
 
 #include <QGraphicsItem>
@@ -13,10 +15,6 @@
 namespace {
 
 const char DifficultyKey[] = "current/difficulty";
-
-// Item data keys of a tile item: its grid column and row.
-constexpr int GridXKey = 1;
-constexpr int GridYKey = 2;
 
 QString highscoreKey(int position)
 {
@@ -79,14 +77,14 @@ bool readStoredInt(const QVariant &value, int *result)
 
 PuzzleFirst::PuzzleFirst(QObject *parent) : QObject(parent), imLoader(nullptr)
 {
-    settings = new QSettings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    settings = new QSettings(QLatin1String(ORGANISATION_NAME), QLatin1String(APPLICATION_NAME));
     if (storedDifficulty(-1) == -1)
         settings->setValue(QLatin1String(DifficultyKey), DEFAULT_DIFICULTY);
 
     boardWidth = COLS;
     boardHeight = ROWS;
     gameRunning = false;
-    imageName = QStringLiteral("default.png");
+    imageName = DefaultPicture::locate();
     timer.start();
 
     ChangeModel();
@@ -135,8 +133,8 @@ void PuzzleFirst::ChangeModel()
         const int x = i % boardWidth;
         const int y = i / boardWidth;
         itemList2[x][y] = piece;
-        items.at(i)->setData(GridXKey, x);
-        items.at(i)->setData(GridYKey, y);
+        items.at(i)->setData(GRID_X_KEY, x);
+        items.at(i)->setData(GRID_Y_KEY, y);
     }
     saveStateAsGoalState();
 
@@ -224,12 +222,12 @@ void PuzzleFirst::swap(int fromX, int fromY, int toX, int toY)
     std::swap(itemList2[fromX][fromY], itemList2[toX][toY]);
 
     QGraphicsItem *moved = itemList2[toX][toY]->getItem();
-    moved->setData(GridXKey, toX);
-    moved->setData(GridYKey, toY);
+    moved->setData(GRID_X_KEY, toX);
+    moved->setData(GRID_Y_KEY, toY);
 
     QGraphicsItem *other = itemList2[fromX][fromY]->getItem();
-    other->setData(GridXKey, fromX);
-    other->setData(GridYKey, fromY);
+    other->setData(GRID_X_KEY, fromX);
+    other->setData(GRID_Y_KEY, fromY);
 }
 
 bool PuzzleFirst::isPuzzleFinished() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PUZZLEFIRST_H
 #define PUZZLEFIRST_H
 
@@ -33,6 +34,17 @@ public:
     static const int AVERAGE_MOVES = 20;
     static const int HARD_MOVES = 50;
     static const int NUM_OF_HIGHSCORES = 3;
+
+    // The names under which the settings are stored; also the application's own names.
+    static constexpr char ORGANISATION_NAME[] = "Zendrakk";
+    static constexpr char APPLICATION_NAME[] = "Plivora";
+
+    // Keys of the integers a tile item carries as item data: its grid column and row, written by
+    // the engine, and the scene position it slides to, written by the board view.
+    static const int GRID_X_KEY = 1;
+    static const int GRID_Y_KEY = 2;
+    static const int TARGET_X_KEY = 3;
+    static const int TARGET_Y_KEY = 4;
 
     explicit PuzzleFirst(QObject *parent = nullptr);
     ~PuzzleFirst() override;

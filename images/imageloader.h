@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef IMAGELOADER_H
 #define IMAGELOADER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
@@ -16,6 +17,7 @@
 
 class Board;
 class PuzzleFirst;
+class QGraphicsItem;
 
 namespace TestSupport {
 
@@ -29,6 +31,11 @@ void clearSettings();
 // Writes value under key in the game's settings store, as a text the way a user might.
 void storeSetting(const QString &key, const QVariant &value);
 QVariant storedSetting(const QString &key);
+
+// "picture" and the colour at the centre of each tile, or "numbers" when the tiles are numbered:
+// of tile items in the order given, or of the engine's grid, cell x + 3 * y first.
+QString describeTiles(const QList<QGraphicsItem *> &items);
+QString describeTiles(const PuzzleFirst &engine);
 
 // The tile ids of the engine's grid, cell x + 3 * y first.
 QList<int> gridIds(const PuzzleFirst &engine);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board.h"
 #include "input.h"
 #include "puzzlefirst.h"
@@ -23,6 +24,8 @@
 #include <QWheelEvent>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -105,6 +108,8 @@ private slots:
     void tiltPlaysTheGame();
     void loadImage_data();
     void loadImage();
+    void pictureGivenAtStart_data();
+    void pictureGivenAtStart();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
     void tilesFollowTheScreen();
@@ -518,6 +523,49 @@ void TestPuzzleUI::loadImage()
     QGraphicsItem *tile = engine(window)->getPieceAt(1, 1)->getItem();
     QCOMPARE(
         tile->type(), pictures ? int(QGraphicsPixmapItem::Type) : int(QGraphicsItemGroup::Type));
+}
+
+void TestPuzzleUI::pictureGivenAtStart_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("picture") << "picture";
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("missing") << "missing";
+}
+
+void TestPuzzleUI::pictureGivenAtStart()
+{
+    // The working directory's default.png is a picture too: the one given must win over it.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("given");
+    const QColor colour(12, 200, 34);
+    if (kind == "picture") {
+        QImage image(60, 60, QImage::Format_RGB32);
+        image.fill(colour);
+        QVERIFY(image.save(path, "PNG"));
+    } else if (kind == "fifo") {
+        QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    }
+
+    Watchdog watchdog(60000, "a picture given at start");
+    PuzzleUI window(nullptr, path);
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+    const QString expected = kind == "picture"
+        ? "picture" + QString(" " + colour.name()).repeated(9)
+        : QStringLiteral("numbers");
+    QCOMPARE(describeTiles(*engine(window)), expected);
+    // The first game runs on it: easy shuffles by 3 moves, never back to the goal order.
+    QVERIFY(gridIds(*engine(window)) != QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8}));
+
+    // Later games go on with it.
+    QTest::mouseClick(window.newgameButton, Qt::LeftButton);
+    QCOMPARE(rebuilt.count(), 1);
+    QCOMPARE(describeTiles(*engine(window)), expected);
 }
 
 void TestPuzzleUI::closingEndsTheProgram_data()
