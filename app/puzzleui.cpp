@@ -25,9 +25,9 @@ constexpr int BoardSlack = 2;
 
 } // namespace
 
-PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
+PuzzleUI::PuzzleUI(QWidget *parent, Clock clock) : QMainWindow(parent), timer(nullptr)
 {
-    engine = new PuzzleFirst(nullptr);
+    engine = new PuzzleFirst(nullptr, clock);
     board = new Board(engine, nullptr);
 
     newgameButton = new QPushButton(tr("&new game"));
@@ -55,7 +55,7 @@ PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
     timeDisplay->setPalette(lcdpalette);
     timeDisplay->setAutoFillBackground(true);
 
-    rotInput = new RotationInput(nullptr);
+    rotInput = new RotationInput(nullptr, clock);
     keyInput = new KeyboardInput(board, nullptr);
 
     // The board view's clicks and the inputs reach the engine's moves in their short forms,

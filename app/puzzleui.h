@@ -1,6 +1,8 @@
 #ifndef PUZZLEUI_H
 #define PUZZLEUI_H
 
+#include "clock.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QTimer>
@@ -20,8 +22,9 @@ class PuzzleUI : public QMainWindow
     Q_OBJECT
 
 public:
-    // Builds the window and starts the first game.
-    explicit PuzzleUI(QWidget *parent = nullptr);
+    // Builds the window and starts the first game. The game clock and the tilt input's repeat
+    // pause run on clock; by default each on a monotonic stopwatch of its own.
+    explicit PuzzleUI(QWidget *parent = nullptr, Clock clock = Clock());
     ~PuzzleUI() override;
 
 public slots:

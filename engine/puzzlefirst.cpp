@@ -78,7 +78,8 @@ bool readStoredInt(const QVariant &value, int *result)
 
 } // namespace
 
-PuzzleFirst::PuzzleFirst(QObject *parent) : QObject(parent), imLoader(nullptr)
+PuzzleFirst::PuzzleFirst(QObject *parent, Clock clock)
+    : QObject(parent), clock(clock ? std::move(clock) : stopwatch()), imLoader(nullptr)
 {
     settings = new QSettings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
     if (storedDifficulty(-1) == -1)
@@ -88,7 +89,7 @@ PuzzleFirst::PuzzleFirst(QObject *parent) : QObject(parent), imLoader(nullptr)
     boardHeight = ROWS;
     gameRunning = false;
     imageName = QStringLiteral("default.png");
-    timer.start();
+    startTime = this->clock();
 
     ChangeModel();
 }
@@ -321,7 +322,7 @@ void PuzzleFirst::LoadImage(const QString &filename)
 void PuzzleFirst::StartGame()
 {
     gameRunning = true;
-    timer.restart();
+    startTime = clock();
 }
 
 void PuzzleFirst::StopGame()
@@ -395,5 +396,5 @@ int PuzzleFirst::storedHighscore(int position) const
 
 int PuzzleFirst::clockMilliseconds() const
 {
-    return int(qMin<qint64>(timer.elapsed(), std::numeric_limits<int>::max()));
+    return int(qMin<qint64>(clock() - startTime, std::numeric_limits<int>::max()));
 }

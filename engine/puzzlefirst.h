@@ -1,9 +1,9 @@
 #ifndef PUZZLEFIRST_H
 #define PUZZLEFIRST_H
 
+#include "clock.h"
 #include "imageloader.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -34,7 +34,8 @@ public:
     static const int HARD_MOVES = 50;
     static const int NUM_OF_HIGHSCORES = 3;
 
-    explicit PuzzleFirst(QObject *parent = nullptr);
+    // The game clock runs on clock; by default on a monotonic stopwatch of its own.
+    explicit PuzzleFirst(QObject *parent = nullptr, Clock clock = Clock());
     ~PuzzleFirst() override;
 
     // The piece at column x, row y; both must lie in 0..2.
@@ -92,7 +93,8 @@ private:
     bool gameRunning = false;
     QString imageName;
     int endTime = 0;
-    QElapsedTimer timer;
+    Clock clock;
+    qint64 startTime = 0; // the clock at the last start of a game, or at construction
     ImageLoader imLoader;
     QSettings *settings = nullptr;
 };
