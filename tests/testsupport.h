@@ -2,6 +2,8 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include "clock.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QList>
@@ -89,6 +91,16 @@ public:
 
 private:
     QList<QByteArray> registered;
+};
+
+// A clock for the parts that take one: it stands still until the test moves it.
+struct FakeClock
+{
+    qint64 now = 0;
+    Clock clock() const
+    {
+        return [this] { return now; };
+    }
 };
 
 // Ends the process if it is still alive after the given time, so that a hang fails a test
