@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game and its tests from scratch and runs the tests twice: as built, then under
 # AddressSanitizer (with LeakSanitizer) and UndefinedBehaviorSanitizer. Any failure, warning of
-# the compiler or report of a sanitizer fails the run.
+# the compiler or report of a sanitizer fails the run. Last, each fuzz target runs for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +23,5 @@ cmake --build build/sanitize --parallel "$jobs"
     ctest --output-on-failure
 )
 echo "All tests passed, also under the sanitizers."
+
+scripts/fuzz.sh 60
