@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -44,6 +46,10 @@ void startApplication(const char *programName)
     static int argc = 1;
     static char *argv[] = {const_cast<char *>(programName), nullptr};
     static QApplication app(argc, argv);
+
+    // The font database is set up on first use, which may take seconds on a busy machine; done
+    // here, it does not count against the first input's time limit.
+    QFontMetrics(QFont()).horizontalAdvance(QStringLiteral("12345678"));
 }
 
 QString workFolder()
