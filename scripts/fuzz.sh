@@ -14,7 +14,8 @@ cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDe
     -DPLIVORA_BUILD_FUZZERS=ON -DPLIVORA_BUILD_TESTS=OFF -DPLIVORA_WERROR=ON
 cmake --build "$build" --parallel "$(nproc)" --target fuzz_picture fuzz_settings fuzz_walkers
 
-findings=build/fuzz-findings
+# Absolute: the targets change their working directory.
+findings="$PWD/build/fuzz-findings"
 rm -rf "$findings/corpus"
 mkdir -p "$findings/corpus"
 # The settings target writes a file several times an input; a memory-backed folder keeps the
