@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cstring>
+
 using namespace TestSupport;
 
 namespace {
