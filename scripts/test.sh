@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game and its tests from scratch and runs the tests twice: as built, then under
 # AddressSanitizer (with LeakSanitizer) and UndefinedBehaviorSanitizer; then builds the Debian
-# package and checks it with lintian. Any failure, warning of the compiler, report of a sanitizer
-# or lintian error fails the run.
+# package and checks it with lintian; last, each fuzz target runs for a minute. Any failure,
+# warning of the compiler, report of a sanitizer or of a fuzz target, or lintian error fails the
+# run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,3 +28,5 @@ cmake --build build/sanitize --parallel "$jobs"
 
 bash scripts/package.sh
 echo "All tests passed, also under the sanitizers; the package builds and lintian finds no error."
+
+scripts/fuzz.sh 60
