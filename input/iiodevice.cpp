@@ -203,6 +203,8 @@ IioDevice IioDevice::open(const QString &path)
     device.display = attributeText(dir, "label") == "accel-display"
         || attributeText(dir, "location") == "display" || udev.location == "display";
     device.chipName = QString::fromUtf8(attributeText(dir, "name"));
+    if (device.chipName.isEmpty())
+        device.chipName = dir.dirName();
     device.folder = path;
     device.valid = true;
     return device;

@@ -33,7 +33,7 @@ public:
 
     bool isValid() const { return valid; }
     QString path() const { return folder; }
-    // The driver's name for the chip, e.g. "bmc150_accel".
+    // The driver's name for the chip, e.g. "bmc150_accel", else the folder's name.
     QString name() const { return chipName; }
     // Whether the device says it sits in the display.
     bool inDisplay() const { return display; }
