@@ -1,13 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
+#include "puzzlefirst.h"
 #include "puzzleui.h"
+#include "rotationinput.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+void print(const QString &text, FILE *stream)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
 int qMain(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Plivora"));
+    QCoreApplication::setOrganizationName(QLatin1String(PuzzleFirst::ORGANISATION_NAME));
+    QCoreApplication::setApplicationName(QLatin1String(PuzzleFirst::APPLICATION_NAME));
 
-    PuzzleUI window(nullptr);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine commandLine(arguments);
+
+    switch (commandLine.request()) {
+    case CommandLine::ShowText:
+        print(commandLine.text(), stdout);
+        return 0;
+    case CommandLine::Fail:
+        print(commandLine.text(), stderr);
+        return 2;
+    case CommandLine::ListSensors: {
+        // The sensor plugins need an application object, but no display.
+        QCoreApplication app(argc, argv);
+        print(RotationInput::describeSensors().join(QLatin1Char('\n')) + QLatin1Char('\n'), stdout);
+        return 0;
+    }
+    case CommandLine::Play:
+        break;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QLatin1String(PuzzleFirst::APPLICATION_NAME));
+    // Lets the desktop match the window with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zendrakk.Plivora"));
+
+    PuzzleUI window(nullptr, commandLine.picture());
     window.showMaximized();
     return app.exec();
 }

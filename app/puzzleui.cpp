@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzleui.h"
 
 #include "board.h"
@@ -9,6 +10,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGraphicsItem>
 #include <QLCDNumber>
@@ -25,7 +27,8 @@ constexpr int BoardSlack = 2;
 
 } // namespace
 
-PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
+PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture)
+    : QMainWindow(parent), timer(nullptr)
 {
     engine = new PuzzleFirst(nullptr);
     board = new Board(engine, nullptr);
@@ -111,8 +114,14 @@ PuzzleUI::PuzzleUI(QWidget *parent) : QMainWindow(parent), timer(nullptr)
              difficulty, loadImageButton, instructionButton, exitButton})
         control->setFocusPolicy(Qt::TabFocus);
     board->setFocus(Qt::OtherFocusReason);
+    difficulty->installEventFilter(this);
 
-    newgameButtonClicked();
+    if (picture) {
+        followScreen();
+        engine->LoadImage(*picture);
+    } else {
+        newgameButtonClicked();
+    }
     timer.start(DisplayIntervalMilliseconds);
 }
 
@@ -123,8 +132,25 @@ PuzzleUI::~PuzzleUI()
     delete engine;
 }
 
+bool PuzzleUI::eventFilter(QObject *watched, QEvent *event)
+{
+    // A wheel turned while the pointer merely passes over the selector would change the
+    // difficulty and drop the game in progress. Ignored, the event goes on to the parents.
+    if (watched == difficulty && event->type() == QEvent::Wheel && !difficulty->hasFocus()) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void PuzzleUI::followScreen()
+{
+    engine->setDevicePixelRatio(devicePixelRatioF());
+}
+
 void PuzzleUI::newgameButtonClicked()
 {
+    followScreen();
     engine->ResetGame();
 }
 
@@ -142,6 +168,7 @@ void PuzzleUI::loadImageButtonButtonClicked()
 {
     const QString fileName =
         QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(), QString());
+    followScreen();
     engine->LoadImage(fileName);
 }
 
@@ -154,6 +181,7 @@ void PuzzleUI::instructionButtonButtonClicked()
 
 void PuzzleUI::NewDifficulty(int newIndex)
 {
+    followScreen();
     engine->ChangeDifficulty(difficulty->itemData(newIndex, Qt::UserRole).toInt());
 }
 

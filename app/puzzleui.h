@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PUZZLEUI_H
 #define PUZZLEUI_H
 
 #include <QList>
 #include <QMainWindow>
+#include <QString>
 #include <QTimer>
+
+#include <optional>
 
 class Board;
 class Input;
@@ -20,8 +24,9 @@ class PuzzleUI : public QMainWindow
     Q_OBJECT
 
 public:
-    // Builds the window and starts the first game.
-    explicit PuzzleUI(QWidget *parent = nullptr);
+    // Builds the window and starts the first game: with the default picture, or with the
+    // picture file given, taken as "Load image" takes one.
+    explicit PuzzleUI(QWidget *parent = nullptr, std::optional<QString> picture = std::nullopt);
     ~PuzzleUI() override;
 
 public slots:
@@ -35,8 +40,17 @@ public slots:
     void ShowHighScores(QList<int> highscores);
     void updateTime();
 
+protected:
+    // Keeps the wheel off the difficulty selector while it has no keyboard focus.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     friend class TestPuzzleUI;
+
+    // Has the next game's tiles cut for the screen the window is on now. Asked at every new game
+    // rather than told of changes, so a window moved to a denser screen, or a screen whose scale
+    // changed, gets sharp tiles with its next game.
+    void followScreen();
 
     PuzzleFirst *engine;
     Board *board;

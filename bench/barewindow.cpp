@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window with an empty graphics view, shown maximised: the least a Qt game window costs.
 // With --button it also has one push button with a text, which makes the toolkit load its fonts.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long cutting a picture into tiles takes: the default picture (every start and new game)
 // and large photos.
 #include "imageloader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on the X display and prints, in milliseconds from just before it is started,
 // when its first top-level window is mapped and when the program first draws into it; then ends
 // the program. Meant for a display without a window manager, where the server reports the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the game against a bare Qt window (a main window with an empty graphics view,
 # shown maximised), on one Xvfb display in one run, the programs taking turns: from process start
 # to the first window mapped, and to the program's first drawing into it. A third program, the

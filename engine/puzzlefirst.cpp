@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzlefirst.h"
 
+#include "defaultpicture.h"
 #include "puzzlepiece.h"
 
 #include <QGraphicsItem>
 #include <QRandomGenerator>
 #include <QSettings>
-#include <QTime>
 #include <QVariant>
 
 #include <limits>
@@ -14,10 +15,6 @@
 namespace {
 
 const char DifficultyKey[] = "current/difficulty";
-
-// Item data keys of a tile item: its grid column and row.
-constexpr int GridXKey = 1;
-constexpr int GridYKey = 2;
 
 QString highscoreKey(int position)
 {
@@ -80,14 +77,14 @@ bool readStoredInt(const QVariant &value, int *result)
 
 PuzzleFirst::PuzzleFirst(QObject *parent) : QObject(parent), imLoader(nullptr)
 {
-    settings = new QSettings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    settings = new QSettings(QLatin1String(ORGANISATION_NAME), QLatin1String(APPLICATION_NAME));
     if (storedDifficulty(-1) == -1)
         settings->setValue(QLatin1String(DifficultyKey), DEFAULT_DIFICULTY);
 
     boardWidth = COLS;
     boardHeight = ROWS;
     gameRunning = false;
-    imageName = QStringLiteral("default.png");
+    imageName = DefaultPicture::locate();
     timer.start();
 
     ChangeModel();
@@ -136,8 +133,8 @@ void PuzzleFirst::ChangeModel()
         const int x = i % boardWidth;
         const int y = i / boardWidth;
         itemList2[x][y] = piece;
-        items.at(i)->setData(GridXKey, x);
-        items.at(i)->setData(GridYKey, y);
+        items.at(i)->setData(GRID_X_KEY, x);
+        items.at(i)->setData(GRID_Y_KEY, y);
     }
     saveStateAsGoalState();
 
@@ -225,12 +222,12 @@ void PuzzleFirst::swap(int fromX, int fromY, int toX, int toY)
     std::swap(itemList2[fromX][fromY], itemList2[toX][toY]);
 
     QGraphicsItem *moved = itemList2[toX][toY]->getItem();
-    moved->setData(GridXKey, toX);
-    moved->setData(GridYKey, toY);
+    moved->setData(GRID_X_KEY, toX);
+    moved->setData(GRID_Y_KEY, toY);
 
     QGraphicsItem *other = itemList2[fromX][fromY]->getItem();
-    other->setData(GridXKey, fromX);
-    other->setData(GridYKey, fromY);
+    other->setData(GRID_X_KEY, fromX);
+    other->setData(GRID_Y_KEY, fromY);
 }
 
 bool PuzzleFirst::isPuzzleFinished() const
@@ -248,35 +245,70 @@ bool PuzzleFirst::isPuzzleFinished() const
 
 void PuzzleFirst::Shuffle(int moves)
 {
-    QRandomGenerator generator(quint32(QTime(0, 0).secsTo(QTime::currentTime())));
-
-    // Without an empty square no move can be made, and the loop below would never end.
+    // Without an empty square no move can be made.
     if (FindEmptyPiece() == QPoint(-1, -1))
         return;
 
-    int prevDirection = -1;
-    int i = 0;
-    while (i < moves) {
-        const int direction = int(generator.generate() % 4);
-        bool moved = false;
+    // The way the empty square travels for each direction number; 0 and 1, 2 and 3 undo each
+    // other.
+    static const QPoint steps[4] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+
+    int lastMade = -1;
+    for (int i = 0; i < moves; ++i) {
+        const QPoint empty = FindEmptyPiece();
+        const bool finalMove = i == moves - 1;
+        // Undoing the move just made would waste two moves, and a game must not start solved.
+        // Drawing among the directions left gives each the chance that drawing among all four
+        // and refusing the others would. Every cell has at least two neighbours and at most one
+        // of them completes the goal order, so the fallback without the undo rule always leaves
+        // one: the loop never stalls.
+        int allowed[4];
+        int count = 0;
+        for (bool undoRule : {true, false}) {
+            for (int direction = 0; direction < 4; ++direction) {
+                const QPoint target = empty + steps[direction];
+                if (isMoveValid(target.x(), target.y())
+                    && !(undoRule && lastMade != -1 && direction == (lastMade ^ 1))
+                    && !(finalMove && wouldCompleteGoal(target)))
+                    allowed[count++] = direction;
+            }
+            if (count > 0)
+                break;
+        }
+        if (count == 0)
+            return;
+
+        const int direction = allowed[QRandomGenerator::global()->bounded(count)];
         switch (direction) {
         case 0:
-            moved = prevDirection != 1 && moveLeft(true);
+            moveLeft(true);
             break;
         case 1:
-            moved = prevDirection != 0 && moveRight(true);
+            moveRight(true);
             break;
         case 2:
-            moved = prevDirection != 3 && moveUp(true);
+            moveUp(true);
             break;
         case 3:
-            moved = prevDirection != 2 && moveDown(true);
+            moveDown(true);
             break;
         }
-        if (moved)
-            ++i;
-        prevDirection = direction;
+        lastMade = direction;
     }
+}
+
+bool PuzzleFirst::wouldCompleteGoal(const QPoint &tile) const
+{
+    const QPoint empty = FindEmptyPiece();
+    for (int y = 0; y < boardHeight; ++y) {
+        for (int x = 0; x < boardWidth; ++x) {
+            const QPoint cell(x, y);
+            const QPoint source = cell == empty ? tile : cell == tile ? empty : cell;
+            if (goalState[x][y] != itemList2[source.x()][source.y()]->getId())
+                return false;
+        }
+    }
+    return true;
 }
 
 void PuzzleFirst::ResetGame()
@@ -316,6 +348,11 @@ void PuzzleFirst::LoadImage(const QString &filename)
 {
     imageName = filename;
     ResetGame();
+}
+
+void PuzzleFirst::setDevicePixelRatio(qreal ratio)
+{
+    imLoader.setDevicePixelRatio(ratio);
 }
 
 void PuzzleFirst::StartGame()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PUZZLEFIRST_H
 #define PUZZLEFIRST_H
 
@@ -34,6 +35,17 @@ public:
     static const int HARD_MOVES = 50;
     static const int NUM_OF_HIGHSCORES = 3;
 
+    // The names under which the settings are stored; also the application's own names.
+    static constexpr char ORGANISATION_NAME[] = "Zendrakk";
+    static constexpr char APPLICATION_NAME[] = "Plivora";
+
+    // Keys of the integers a tile item carries as item data: its grid column and row, written by
+    // the engine, and the scene position it slides to, written by the board view.
+    static const int GRID_X_KEY = 1;
+    static const int GRID_Y_KEY = 2;
+    static const int TARGET_X_KEY = 3;
+    static const int TARGET_Y_KEY = 4;
+
     explicit PuzzleFirst(QObject *parent = nullptr);
     ~PuzzleFirst() override;
 
@@ -45,6 +57,9 @@ public:
     int GetDifficulty();
     // Takes the picture for every following game and starts a new one with it.
     void LoadImage(const QString &filename);
+    // The device pixel ratio of the screen the board is shown on, for the tiles of every
+    // following game; a game in progress keeps its tiles.
+    void setDevicePixelRatio(qreal ratio);
     // Milliseconds of the running game, or of the last one once it has stopped.
     int GetElapsedTime() const;
 
@@ -77,9 +92,14 @@ protected:
     void swap(int fromX, int fromY, int toX, int toY);
     bool isPuzzleFinished() const;
     void EndGame();
+    // Makes the given number of random forced moves, none undoing the move before it and the
+    // last never completing the goal order. Every call draws afresh from the system's
+    // entropy-seeded generator.
     void Shuffle(int moves);
 
 private:
+    // Whether sliding the tile at the given cell into the empty square gives the goal order.
+    bool wouldCompleteGoal(const QPoint &tile) const;
     int storedDifficulty(int fallback) const;
     int storedHighscore(int position) const;
     int clockMilliseconds() const;

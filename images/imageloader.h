@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef IMAGELOADER_H
 #define IMAGELOADER_H
 
@@ -9,6 +10,9 @@ class QGraphicsItem;
 
 // Makes the nine tile items of a board: pieces of a picture stretched to 150 x 150, or numbered
 // tiles when there is no picture to be had. The caller owns the items it is given.
+//
+// Every tile measures 50 x 50 scene units. On a dense screen a picture tile holds more pixels
+// than that, as many as the screen shows in its 50 x 50 units, so that it is drawn sharp.
 class ImageLoader : public QObject
 {
     Q_OBJECT
@@ -17,6 +21,11 @@ public:
     explicit ImageLoader(QObject *parent = nullptr);
     ~ImageLoader() override;
 
+    // The device pixel ratio of the screen that the following sets of tiles are shown on. Picture
+    // tiles are cut at about ratio x 50 pixels square; ratios below 1 (and ones that are no
+    // number) count as 1, at which the tiles are exactly 50 x 50 pixels, and large ones are capped.
+    void setDevicePixelRatio(qreal ratio);
+
     // Nine 50 x 50 picture tiles in row-major order, all at (0, 0); or GetDefault(w, h) when
     // filename is empty or names nothing that reads as a picture.
     QList<QGraphicsItem *> LoadAndSplitImage(const QString &filename, int w, int h);
@@ -24,6 +33,9 @@ public:
     // w x h numbered tiles in row-major order, each placed at its goal position; tile 0 has no
     // number.
     QList<QGraphicsItem *> GetDefault(int w, int h);
+
+private:
+    qreal pixelRatio = 1.0;
 };
 
 #endif // IMAGELOADER_H

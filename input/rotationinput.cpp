@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rotationinput.h"
 
 #include <QAccelerometer>
@@ -23,6 +24,67 @@ QList<QByteArray> backendsDefaultFirst(const QByteArray &type)
     if (backends.removeOne(preferred))
         backends.prepend(preferred);
     return backends;
+}
+
+// One backend the toolkit offers, and what the input makes of it.
+struct Verdict
+{
+    QByteArray id;
+    QString reason;
+};
+
+// Which backends the input reads: a rotation backend that measures the device, and for the
+// generic rotation the real accelerometer it must be computed from.
+struct BackendChoice
+{
+    QByteArray rotation; // empty when no rotation backend measures anything
+    QByteArray accelerometer; // the first real accelerometer, or empty
+    QList<Verdict> rotations;
+    QList<Verdict> accelerometers;
+};
+
+BackendChoice chooseBackends()
+{
+    BackendChoice choice;
+    for (const QByteArray &id : backendsDefaultFirst(QByteArray(QAccelerometer::sensorType))) {
+        QString reason;
+        if (id.startsWith(DummyPrefix)) {
+            reason = QStringLiteral("passed over: simulated");
+        } else if (!choice.accelerometer.isEmpty()) {
+            reason = QStringLiteral("passed over: %1 comes first")
+                         .arg(QLatin1String(choice.accelerometer));
+        } else {
+            choice.accelerometer = id;
+            reason = QStringLiteral("a real accelerometer");
+        }
+        choice.accelerometers.append({id, reason});
+    }
+
+    for (const QByteArray &id : backendsDefaultFirst(QByteArray(QRotationSensor::sensorType))) {
+        QString reason;
+        if (!choice.rotation.isEmpty()) {
+            reason =
+                QStringLiteral("passed over: %1 comes first").arg(QLatin1String(choice.rotation));
+        } else if (id.startsWith(DummyPrefix)) {
+            reason = QStringLiteral("passed over: simulated");
+        } else if (id.startsWith(GenericPrefix)) {
+            // The generic rotation is computed from the default accelerometer: it measures
+            // something only when that is a real one.
+            if (choice.accelerometer.isEmpty()) {
+                reason = QStringLiteral(
+                    "passed over: computed from an accelerometer, and no real one is offered");
+            } else {
+                choice.rotation = id;
+                reason = QStringLiteral("used, computed from %1")
+                             .arg(QLatin1String(choice.accelerometer));
+            }
+        } else {
+            choice.rotation = id;
+            reason = QStringLiteral("used");
+        }
+        choice.rotations.append({id, reason});
+    }
+    return choice;
 }
 
 } // namespace
@@ -55,29 +117,32 @@ RotationInput::~RotationInput() = default;
 
 QByteArray RotationInput::measuringRotationBackend()
 {
-    const QByteArray accelerometerType(QAccelerometer::sensorType);
-    QByteArray accelerometer;
-    for (const QByteArray &id : backendsDefaultFirst(accelerometerType)) {
-        if (!id.startsWith(DummyPrefix)) {
-            accelerometer = id;
-            break;
-        }
+    const BackendChoice choice = chooseBackends();
+    if (choice.rotation.startsWith(GenericPrefix)) {
+        const QByteArray accelerometerType(QAccelerometer::sensorType);
+        if (QSensor::defaultSensorForType(accelerometerType) != choice.accelerometer)
+            QSensorManager::setDefaultBackend(accelerometerType, choice.accelerometer);
     }
+    return choice.rotation;
+}
 
-    for (const QByteArray &id : backendsDefaultFirst(QByteArray(QRotationSensor::sensorType))) {
-        if (id.startsWith(DummyPrefix))
-            continue;
-        if (id.startsWith(GenericPrefix)) {
-            // The generic rotation is computed from the default accelerometer: it measures
-            // something only when that is a real one.
-            if (accelerometer.isEmpty())
-                continue;
-            if (QSensor::defaultSensorForType(accelerometerType) != accelerometer)
-                QSensorManager::setDefaultBackend(accelerometerType, accelerometer);
-        }
-        return id;
-    }
-    return QByteArray();
+QStringList RotationInput::describeSensors()
+{
+    const BackendChoice choice = chooseBackends();
+    QStringList lines;
+    const auto list = [&lines](const QString &title, const QList<Verdict> &verdicts) {
+        lines.append(title);
+        if (verdicts.isEmpty())
+            lines.append(QStringLiteral("  none offered"));
+        for (const Verdict &verdict : verdicts)
+            lines.append(QStringLiteral("  %1: %2").arg(QLatin1String(verdict.id), verdict.reason));
+    };
+    list(QStringLiteral("Rotation sensor backends:"), choice.rotations);
+    list(QStringLiteral("Accelerometer backends:"), choice.accelerometers);
+    lines.append(choice.rotation.isEmpty()
+            ? QStringLiteral("Tilt input: off, no sensor measures this device")
+            : QStringLiteral("Tilt input: reads %1").arg(QLatin1String(choice.rotation)));
+    return lines;
 }
 
 void RotationInput::readSensor()

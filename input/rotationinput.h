@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ROTATIONINPUT_H
 #define ROTATIONINPUT_H
 
@@ -6,6 +7,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QRotationSensor>
+#include <QStringList>
 
 #include <functional>
 
@@ -26,6 +28,11 @@ public:
 
     explicit RotationInput(QObject *parent = nullptr, Clock clock = Clock());
     ~RotationInput() override;
+
+    // A report for the player, one line each: the rotation and accelerometer backends the toolkit
+    // offers, which one the input reads and why each other one is passed over. Made by the same
+    // choice that the input makes, without starting any sensor.
+    static QStringList describeSensors();
 
 public slots:
     void readSensor();

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing the game need, when any is
 # missing. Safe to run again; uses sudo when not run as root.
 set -euo pipefail
@@ -8,6 +9,8 @@ packages=(
     qt6-base-dev qt6-sensors-dev qt6-image-formats-plugins
     zlib1g-dev fonts-dejavu-core
     libudev-dev
+    desktop-file-utils appstream man-db
+    build-essential dpkg-dev debhelper lintian
     "$@"
 )
 

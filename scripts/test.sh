@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game and its tests from scratch and runs the tests twice: as built, then under
-# AddressSanitizer (with LeakSanitizer) and UndefinedBehaviorSanitizer. Any failure, warning of
-# the compiler or report of a sanitizer fails the run.
+# AddressSanitizer (with LeakSanitizer) and UndefinedBehaviorSanitizer; then builds the Debian
+# package and checks it with lintian. Any failure, warning of the compiler, report of a sanitizer
+# or lintian error fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,4 +24,6 @@ cmake --build build/sanitize --parallel "$jobs"
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     ctest --output-on-failure
 )
-echo "All tests passed, also under the sanitizers."
+
+bash scripts/package.sh
+echo "All tests passed, also under the sanitizers; the package builds and lintian finds no error."

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second game process for tests: builds an engine on the settings store named by its
 // environment, says "ready", and on "solve <milliseconds>" starts a game, waits that long, solves
 // it and says "solved <seconds>".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
 #include "board.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGraphicsItem>
+#include <QGraphicsPixmapItem>
 #include <QImage>
 #include <QImageWriter>
 #include <QPointer>
@@ -43,6 +45,9 @@ void isolateEnvironment()
     qputenv("XDG_CONFIG_HOME", root + "/config");
     qputenv("XDG_CACHE_HOME", root + "/cache");
     qputenv("XDG_DATA_HOME", root + "/data");
+    // Also the system's data folders: a game installed on this machine must not lend the tests
+    // its default picture.
+    qputenv("XDG_DATA_DIRS", root + "/data");
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");
     // The machine's own accelerometer stays out of the tests; FakeIio gives them one.
     qputenv("PLIVORA_IIO_DEVICES", root + "/no-iio-devices");
@@ -52,23 +57,49 @@ void isolateEnvironment()
 
 void clearSettings()
 {
-    QSettings settings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    QSettings settings(QLatin1String(PuzzleFirst::ORGANISATION_NAME),
+        QLatin1String(PuzzleFirst::APPLICATION_NAME));
     settings.clear();
     settings.sync();
 }
 
 void storeSetting(const QString &key, const QVariant &value)
 {
-    QSettings settings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    QSettings settings(QLatin1String(PuzzleFirst::ORGANISATION_NAME),
+        QLatin1String(PuzzleFirst::APPLICATION_NAME));
     settings.setValue(key, value);
     settings.sync();
 }
 
 QVariant storedSetting(const QString &key)
 {
-    QSettings settings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+    QSettings settings(QLatin1String(PuzzleFirst::ORGANISATION_NAME),
+        QLatin1String(PuzzleFirst::APPLICATION_NAME));
     settings.sync();
     return settings.value(key);
+}
+
+QString describeTiles(const QList<QGraphicsItem *> &items)
+{
+    QStringList words {QStringLiteral("picture")};
+    for (QGraphicsItem *item : items) {
+        const auto *tile = qgraphicsitem_cast<QGraphicsPixmapItem *>(item);
+        if (!tile)
+            return QStringLiteral("numbers");
+        const QImage image = tile->pixmap().toImage();
+        words.append(image.pixelColor(image.width() / 2, image.height() / 2).name());
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+QString describeTiles(const PuzzleFirst &engine)
+{
+    QList<QGraphicsItem *> items;
+    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
+        for (int x = 0; x < PuzzleFirst::COLS; ++x)
+            items.append(engine.getPieceAt(x, y)->getItem());
+    }
+    return describeTiles(items);
 }
 
 QList<int> gridIds(const PuzzleFirst &engine)
@@ -171,6 +202,12 @@ void solveByMouse(Board &board, const PuzzleFirst &engine)
             board.viewport(), Qt::LeftButton, Qt::NoModifier, board.mapFromScene(centre));
     }
     settle(board);
+}
+
+QPointingDevice *touchScreen()
+{
+    static QPointingDevice *const device = QTest::createTouchDevice();
+    return device;
 }
 
 QColor regionColour(int x, int y)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
@@ -17,6 +18,7 @@
 
 class Board;
 class PuzzleFirst;
+class QGraphicsItem;
 
 namespace TestSupport {
 
@@ -31,6 +33,11 @@ void clearSettings();
 void storeSetting(const QString &key, const QVariant &value);
 QVariant storedSetting(const QString &key);
 
+// "picture" and the colour at the centre of each tile, or "numbers" when the tiles are numbered:
+// of tile items in the order given, or of the engine's grid, cell x + 3 * y first.
+QString describeTiles(const QList<QGraphicsItem *> &items);
+QString describeTiles(const PuzzleFirst &engine);
+
 // The tile ids of the engine's grid, cell x + 3 * y first.
 QList<int> gridIds(const PuzzleFirst &engine);
 
@@ -44,6 +51,9 @@ void settle(Board &board);
 // Solves the engine's puzzle by mouse releases on the tiles in the board view's viewport, letting
 // the tiles settle before each one.
 void solveByMouse(Board &board, const PuzzleFirst &engine);
+
+// A touch screen for QTest::touchEvent, made once and kept for the whole process.
+QPointingDevice *touchScreen();
 
 // A picture of the given size cut into a 3 x 3 pattern of regions, region (x, y) coloured
 // regionColour(x, y).

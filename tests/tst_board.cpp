@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board.h"
 #include "puzzlefirst.h"
 #include "puzzlepiece.h"
@@ -63,6 +64,8 @@ private slots:
     void manyGamesAndEitherDestructionOrder_data();
     void manyGamesAndEitherDestructionOrder();
     void solveShuffledGameByMouse();
+    void touchTaps_data();
+    void touchTaps();
 
 private:
     QString picture() const { return workDir.filePath(QStringLiteral("regions.png")); }
@@ -347,6 +350,52 @@ void TestBoard::solveShuffledGameByMouse()
     QCOMPARE(storedSetting(QStringLiteral("highscore/0")).toInt(), seconds);
     QCOMPARE(storedSetting(QStringLiteral("highscore/1")).toInt(), -1);
     QCOMPARE(engine.GetHighscores().first(), seconds);
+}
+
+void TestBoard::touchTaps_data()
+{
+    QTest::addColumn<bool>("pictures");
+    QTest::addColumn<QList<QPoint>>("taps"); // grid cells, tapped one after the other
+    QTest::addColumn<QList<int>>("ids"); // the grid afterwards
+
+    const QList<int> goal = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    QTest::newRow("numbered tile")
+        << false << QList<QPoint> {{1, 0}} << QList<int> {1, 0, 2, 3, 4, 5, 6, 7, 8};
+    QTest::newRow("picture tile") << true << QList<QPoint> {{0, 1}}
+                                  << QList<int> {3, 1, 2, 0, 4, 5, 6, 7, 8};
+    QTest::newRow("two quick taps")
+        << false << QList<QPoint> {{1, 0}, {1, 1}} << QList<int> {1, 4, 2, 3, 0, 5, 6, 7, 8};
+    QTest::newRow("tile away from the empty square") << true << QList<QPoint> {{2, 2}} << goal;
+    QTest::newRow("empty square") << false << QList<QPoint> {{0, 0}} << goal;
+}
+
+void TestBoard::touchTaps()
+{
+    QFETCH(bool, pictures);
+    QFETCH(QList<QPoint>, taps);
+    QFETCH(QList<int>, ids);
+
+    storeSetting(QStringLiteral("current/difficulty"), 0); // a running game in the goal order
+    if (pictures)
+        QVERIFY(
+            writeRegionPicture(workDir.filePath(QStringLiteral("default.png")), QSize(300, 300)));
+    PuzzleFirst engine;
+    Board board(&engine);
+    wire(engine, board);
+    board.resize(400, 400);
+    board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    engine.ResetGame();
+    settle(board);
+    // The view follows the scene's grown extent once events are processed.
+    QCoreApplication::processEvents();
+
+    for (const QPoint &cell : taps) {
+        const QPoint at = viewportPoint(board, QPointF(cell * 50) + QPointF(25, 25));
+        QTest::touchEvent(board.viewport(), touchScreen()).press(0, at);
+        QTest::touchEvent(board.viewport(), touchScreen()).release(0, at);
+    }
+    QCOMPARE(gridIds(engine), ids);
 }
 
 PLIVORA_TEST_MAIN(TestBoard)

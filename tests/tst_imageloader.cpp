@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imageloader.h"
 #include "testsupport.h"
 
@@ -6,6 +7,7 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
+#include <QImageWriter>
 #include <QPen>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -37,6 +39,19 @@ bool isNumberedSet(const QList<QGraphicsItem *> &items)
     return true;
 }
 
+// A checkerboard of square cells, black at the top-left corner.
+bool writeCheckerboard(const QString &path, int size, int cell, const char *format)
+{
+    QImage image(size, size, QImage::Format_Grayscale8);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x)
+            image.scanLine(y)[x] = (x / cell + y / cell) % 2 ? 255 : 0;
+    }
+    QImageWriter writer(path, format);
+    writer.setQuality(100);
+    return writer.write(image);
+}
+
 bool closeTo(const QColor &a, const QColor &b, int tolerance)
 {
     return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
@@ -58,6 +73,8 @@ private slots:
     void pictureTiles_data();
     void pictureTiles();
     void squarePictureKeepsItsPixels();
+    void tilesForTheScreenRatio_data();
+    void tilesForTheScreenRatio();
 
 private:
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -245,6 +262,77 @@ void TestImageLoader::squarePictureKeepsItsPixels()
                                  .toImage()
                                  .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(piece, picture.copy((i % 3) * 50, (i / 3) * 50, 50, 50));
+    }
+    deleteItems(items);
+}
+
+void TestImageLoader::tilesForTheScreenRatio_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("piecePixels");
+    QTest::addColumn<int>("tolerance");
+
+    // Pictures of exactly three tiles a side, in one-pixel squares: every pixel must survive.
+    for (int size : {150, 168, 189, 225, 300, 450, 1200})
+        QVERIFY(writeCheckerboard(path(QStringLiteral("checker%1.png").arg(size)), size, 1, "PNG"));
+    QVERIFY(writeCheckerboard(path("checker@2x.png"), 150, 1, "PNG"));
+    // Reduced while decoded: to one-pixel squares when decoded towards 300 pixels, to grey if
+    // decoded towards 150 and blown up.
+    QVERIFY(writeCheckerboard(path("squares.jpg"), 1200, 4, "JPEG"));
+
+    QTest::newRow("1") << 1.0 << path("checker150.png") << 50 << 0;
+    // 56 pixels measure a hair less than 50 units at a ratio of 56 / 50.0.
+    QTest::newRow("1.12") << 1.12 << path("checker168.png") << 56 << 0;
+    QTest::newRow("1.25") << 1.25 << path("checker189.png") << 63 << 0;
+    QTest::newRow("1.5") << 1.5 << path("checker225.png") << 75 << 0;
+    QTest::newRow("2") << 2.0 << path("checker300.png") << 100 << 0;
+    QTest::newRow("3") << 3.0 << path("checker450.png") << 150 << 0;
+    QTest::newRow("2, large jpeg") << 2.0 << path("squares.jpg") << 100 << 24;
+    QTest::newRow("1, file named @2x") << 1.0 << path("checker@2x.png") << 50 << 0;
+    QTest::newRow("0.5 counts as 1") << 0.5 << path("checker150.png") << 50 << 0;
+    QTest::newRow("not a number counts as 1") << qQNaN() << path("checker150.png") << 50 << 0;
+    QTest::newRow("100 is capped") << 100.0 << path("checker1200.png") << 400 << 0;
+}
+
+void TestImageLoader::tilesForTheScreenRatio()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QString, file);
+    QFETCH(int, piecePixels);
+    QFETCH(int, tolerance);
+
+    ImageLoader loader(nullptr);
+    loader.setDevicePixelRatio(ratio);
+    QList<QGraphicsItem *> items = loader.LoadAndSplitImage(file, 3, 3);
+    QCOMPARE(items.size(), 9);
+    for (int i = 0; i < 9; ++i) {
+        auto *tile = qgraphicsitem_cast<QGraphicsPixmapItem *>(items.at(i));
+        QVERIFY2(tile, "expected a picture tile");
+        // 50 x 50 units, also as the board view measures them, in whole units.
+        const QRectF bounds = tile->boundingRect();
+        QCOMPARE(bounds, QRectF(0, 0, 50, 50));
+        QCOMPARE(int(bounds.width()), 50);
+        QCOMPARE(int(bounds.height()), 50);
+
+        const QImage piece = tile->pixmap().toImage().convertToFormat(QImage::Format_Grayscale8);
+        QCOMPARE(piece.size(), QSize(piecePixels, piecePixels));
+        for (int y = 0; y < piecePixels; ++y) {
+            for (int x = 0; x < piecePixels; ++x) {
+                const int px = (i % 3) * piecePixels + x;
+                const int py = (i / 3) * piecePixels + y;
+                const int expected = (px + py) % 2 ? 255 : 0;
+                const int value = piece.constScanLine(y)[x];
+                if (qAbs(value - expected) > tolerance) {
+                    QFAIL(qPrintable(QStringLiteral("piece %1 at (%2, %3) is %4, expected %5")
+                                         .arg(i)
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(value)
+                                         .arg(expected)));
+                }
+            }
+        }
     }
     deleteItems(items);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzlefirst.h"
 #include "puzzlepiece.h"
 #include "testsupport.h"
@@ -6,9 +7,13 @@
 #include <QGraphicsPixmapItem>
 #include <QMetaMethod>
 #include <QProcess>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <deque>
+#include <unordered_map>
 
 using namespace TestSupport;
 
@@ -44,6 +49,42 @@ struct SignalLog
 };
 
 const QList<int> GoalIds = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+
+quint64 boardKey(const QList<int> &ids)
+{
+    quint64 key = 0;
+    for (int cell = 0; cell < 9; ++cell)
+        key |= quint64(ids.at(cell)) << (4 * cell);
+    return key;
+}
+
+// The fewest moves from every reachable board to the goal order, by a breadth-first search from
+// the goal order.
+const std::unordered_map<quint64, int> &distancesToGoal()
+{
+    static const std::unordered_map<quint64, int> distances = [] {
+        std::unordered_map<quint64, int> found {{boardKey(GoalIds), 0}};
+        std::deque<QList<int>> queue {GoalIds};
+        while (!queue.empty()) {
+            const QList<int> board = queue.front();
+            queue.pop_front();
+            const int distance = found.at(boardKey(board));
+            const int empty = int(board.indexOf(0));
+            const int neighbours[] = {empty - 3, empty + 3, empty % 3 > 0 ? empty - 1 : -1,
+                empty % 3 < 2 ? empty + 1 : -1};
+            for (const int cell : neighbours) {
+                if (cell < 0 || cell > 8)
+                    continue;
+                QList<int> next = board;
+                next.swapItemsAt(empty, cell);
+                if (found.emplace(boardKey(next), distance + 1).second)
+                    queue.push_back(next);
+            }
+        }
+        return found;
+    }();
+    return distances;
+}
 
 int manhattanFromGoal(const QPoint &cell)
 {
@@ -90,6 +131,10 @@ private slots:
     void storedHighscoresRead();
     void resetShufflesByDifficulty_data();
     void resetShufflesByDifficulty();
+    void resetsDealFreshUnsolvedBoards_data();
+    void resetsDealFreshUnsolvedBoards();
+    void lastShuffleMoveNeverSolves_data();
+    void lastShuffleMoveNeverSolves();
     void newGameTriggers_data();
     void newGameTriggers();
     void resetDropsRunningGameUnscored();
@@ -484,6 +529,86 @@ void TestPuzzleFirst::resetShufflesByDifficulty()
         // The game runs: a move that is next to the empty square is taken.
         const QPoint empty = engine.FindEmptyPiece();
         QVERIFY(engine.movePiece(empty.x() == 0 ? 1 : empty.x() - 1, empty.y()));
+    }
+}
+
+void TestPuzzleFirst::resetsDealFreshUnsolvedBoards_data()
+{
+    QTest::addColumn<int>("difficulty");
+    QTest::addColumn<int>("moves");
+    QTest::addColumn<double>("minMeanDistance");
+    QTest::addColumn<int>("minDistinct"); // different boards among the resets
+
+    // Moves that never undo the one before cannot come back within three, so easy is always
+    // exactly three moves from solved, on one of eight boards. A fair shuffle ends on
+    // average about 17.3 (sd 3.1) and 21.6 (sd 3.5) moves from solved; one that can undo its
+    // moves about 9.2 (sd 3.9) and 16.7 (sd 4.9). Over the resets below each bound lies more
+    // than ten standard errors from either.
+    QTest::newRow("easy") << 1 << 3 << 3.0 << 6;
+    QTest::newRow("average") << 2 << 20 << 14.0 << 250;
+    QTest::newRow("hard") << 3 << 50 << 19.5 << 250;
+}
+
+void TestPuzzleFirst::resetsDealFreshUnsolvedBoards()
+{
+    QFETCH(int, difficulty);
+    QFETCH(int, moves);
+    QFETCH(double, minMeanDistance);
+    QFETCH(int, minDistinct);
+    const auto &distances = distancesToGoal();
+    QCOMPARE(distances.size(), size_t(181440));
+
+    storeSetting(QStringLiteral("current/difficulty"), difficulty);
+    Engine engine;
+    QSignalSpy rebuilt(&engine, &PuzzleFirst::BoardPictureChanged);
+    QSignalSpy moved(&engine, &PuzzleFirst::BoardChanged);
+
+    // Back to back, so that most resets fall within the same second.
+    const int resets = 300;
+    QSet<quint64> boards;
+    int total = 0;
+    for (int round = 0; round < resets; ++round) {
+        rebuilt.clear();
+        moved.clear();
+        engine.ResetGame();
+        QCOMPARE(rebuilt.count(), 1);
+        QCOMPARE(moved.count(), moves);
+
+        const quint64 board = boardKey(gridIds(engine));
+        const int distance = distances.at(board);
+        QVERIFY2(distance > 0, "a game started solved");
+        QVERIFY(distance <= moves);
+        if (difficulty == PuzzleFirst::EASY)
+            QCOMPARE(distance, moves);
+        total += distance;
+        boards.insert(board);
+    }
+    const double mean = double(total) / resets;
+    QVERIFY2(mean >= minMeanDistance, qPrintable(QStringLiteral("mean distance %1").arg(mean)));
+    QVERIFY2(
+        boards.size() >= minDistinct, qPrintable(QStringLiteral("%1 boards").arg(boards.size())));
+}
+
+void TestPuzzleFirst::lastShuffleMoveNeverSolves_data()
+{
+    QTest::addColumn<QPoint>("tile"); // moved first by force, one move from solved
+    QTest::newRow("empty square right of its corner") << QPoint(1, 0);
+    QTest::newRow("empty square below its corner") << QPoint(0, 1);
+}
+
+void TestPuzzleFirst::lastShuffleMoveNeverSolves()
+{
+    QFETCH(QPoint, tile);
+    Engine engine;
+    QSignalSpy moved(&engine, &PuzzleFirst::BoardChanged);
+    // One of the three moves solves; each try would hit it by chance one time in three.
+    for (int round = 0; round < 100; ++round) {
+        engine.ChangeModel();
+        QVERIFY(engine.movePiece(tile.x(), tile.y(), true));
+        moved.clear();
+        engine.Shuffle(1);
+        QCOMPARE(moved.count(), 1);
+        QVERIFY(gridIds(engine) != GoalIds);
     }
 }
 

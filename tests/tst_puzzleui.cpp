@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board.h"
 #include "input.h"
 #include "puzzlefirst.h"
@@ -5,6 +6,7 @@
 #include "puzzleui.h"
 #include "testsupport.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFileDialog>
@@ -14,11 +16,16 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -85,6 +92,9 @@ private slots:
     void selectorFollowsStoredDifficulty();
     void selectorChangeStartsNewGame_data();
     void selectorChangeStartsNewGame();
+    void wheelTurnsSelectorOnlyWithFocus_data();
+    void wheelTurnsSelectorOnlyWithFocus();
+    void selectorChosenByClickLeavesKeysOnBoard();
     void timeDisplay();
     void instructionsBox();
     void highscoresButton_data();
@@ -98,8 +108,13 @@ private slots:
     void tiltPlaysTheGame();
     void loadImage_data();
     void loadImage();
+    void pictureGivenAtStart_data();
+    void pictureGivenAtStart();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
+    void tilesFollowTheScreen();
+    void fitsAPhone();
+    void touchTapPressesAButton();
 
 private:
     // The window's parts, for the tests.
@@ -244,6 +259,64 @@ void TestPuzzleUI::selectorChangeStartsNewGame()
     QCOMPARE(rebuilt.count(), 1);
     QCOMPARE(moved.count(), moves);
     QCOMPARE(storedSetting("current/difficulty").toInt(), difficulty);
+}
+
+void TestPuzzleUI::wheelTurnsSelectorOnlyWithFocus_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<int>("delta"); // vertical angle delta; negative turns towards the user
+    QTest::addColumn<int>("difficulty"); // afterwards, from "average"
+    QTest::addColumn<int>("moves");
+    QTest::newRow("passing over, down") << false << -120 << 2 << 0;
+    QTest::newRow("passing over, up") << false << 120 << 2 << 0;
+    QTest::newRow("focused, down") << true << -120 << 3 << 50;
+    QTest::newRow("focused, up") << true << 120 << 1 << 3;
+}
+
+void TestPuzzleUI::wheelTurnsSelectorOnlyWithFocus()
+{
+    QFETCH(bool, focused);
+    QFETCH(int, delta);
+    QFETCH(int, difficulty);
+    QFETCH(int, moves);
+    storeSetting("current/difficulty", 2);
+
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QComboBox *combo = selector(window);
+    if (focused) {
+        combo->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(combo->hasFocus());
+    }
+    QVERIFY(board(window)->hasFocus() != focused);
+
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+    QSignalSpy moved(engine(window), &PuzzleFirst::BoardChanged);
+    const QPoint centre = combo->rect().center();
+    QWheelEvent wheel(centre, combo->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+
+    QCOMPARE(combo->currentIndex(), difficulty - 1);
+    QCOMPARE(storedSetting("current/difficulty").toInt(), difficulty);
+    QCOMPARE(rebuilt.count(), focused ? 1 : 0);
+    QCOMPARE(moved.count(), moves);
+}
+
+void TestPuzzleUI::selectorChosenByClickLeavesKeysOnBoard()
+{
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QComboBox *combo = selector(window);
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QTRY_VERIFY(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentIndex(), 1);
+    QCOMPARE(storedSetting("current/difficulty").toInt(), 2);
+    QTRY_VERIFY(board(window)->hasFocus());
 }
 
 void TestPuzzleUI::timeDisplay()
@@ -452,6 +525,49 @@ void TestPuzzleUI::loadImage()
         tile->type(), pictures ? int(QGraphicsPixmapItem::Type) : int(QGraphicsItemGroup::Type));
 }
 
+void TestPuzzleUI::pictureGivenAtStart_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("picture") << "picture";
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("missing") << "missing";
+}
+
+void TestPuzzleUI::pictureGivenAtStart()
+{
+    // The working directory's default.png is a picture too: the one given must win over it.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("given");
+    const QColor colour(12, 200, 34);
+    if (kind == "picture") {
+        QImage image(60, 60, QImage::Format_RGB32);
+        image.fill(colour);
+        QVERIFY(image.save(path, "PNG"));
+    } else if (kind == "fifo") {
+        QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    }
+
+    Watchdog watchdog(60000, "a picture given at start");
+    PuzzleUI window(nullptr, path);
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+    const QString expected = kind == "picture"
+        ? "picture" + QString(" " + colour.name()).repeated(9)
+        : QStringLiteral("numbers");
+    QCOMPARE(describeTiles(*engine(window)), expected);
+    // The first game runs on it: easy shuffles by 3 moves, never back to the goal order.
+    QVERIFY(gridIds(*engine(window)) != QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8}));
+
+    // Later games go on with it.
+    QTest::mouseClick(window.newgameButton, Qt::LeftButton);
+    QCOMPARE(rebuilt.count(), 1);
+    QCOMPARE(describeTiles(*engine(window)), expected);
+}
+
 void TestPuzzleUI::closingEndsTheProgram_data()
 {
     QTest::addColumn<bool>("byButton");
@@ -480,6 +596,73 @@ void TestPuzzleUI::closingEndsTheProgram()
     QVERIFY(!window->isVisible());
     delete window;
     QCOMPARE(storedSetting("current/difficulty").toInt(), 1);
+}
+
+void TestPuzzleUI::tilesFollowTheScreen()
+{
+    // One screen, or as many as the run is set up with, of different pixel ratios.
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QCOMPARE(screens.size(), qMax(1, qEnvironmentVariableIntValue("PLIVORA_TEST_SCREENS")));
+
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    const QSize boardMinimum = board(window)->minimumSize();
+
+    // To each screen in turn and back to the first; each next game is cut for the screen.
+    for (QScreen *screen : screens + QList<QScreen *> {screens.first()}) {
+        window.move(screen->availableGeometry().topLeft());
+        QTRY_COMPARE(window.screen(), screen);
+        QTest::mouseClick(window.newgameButton, Qt::LeftButton);
+
+        const int pixels = qRound(50 * screen->devicePixelRatio());
+        for (int i = 0; i < 9; ++i) {
+            auto *tile = qgraphicsitem_cast<QGraphicsPixmapItem *>(
+                engine(window)->getPieceAt(i % 3, i / 3)->getItem());
+            QVERIFY(tile);
+            QCOMPARE(tile->pixmap().size(), QSize(pixels, pixels));
+            QCOMPARE(tile->boundingRect(), QRectF(0, 0, 50, 50));
+        }
+        settle(*board(window));
+        QCOMPARE(static_cast<QGraphicsView *>(board(window))->scene()->itemsBoundingRect(),
+            QRectF(0, 0, 150, 150));
+        QCOMPARE(board(window)->minimumSize(), boardMinimum);
+    }
+}
+
+void TestPuzzleUI::fitsAPhone()
+{
+    PuzzleUI window;
+    window.resize(360, 640);
+    QVERIFY(showActive(window));
+    // A window is never made smaller than its minimum size.
+    QCOMPARE(window.size(), QSize(360, 640));
+
+    // Everything shows whole: the board without scrolling, every control inside the window.
+    Board *view = board(window);
+    QVERIFY(!view->horizontalScrollBar()->isVisible());
+    QVERIFY(!view->verticalScrollBar()->isVisible());
+    QVERIFY(view->viewport()->rect().contains(
+        view->mapFromScene(QRectF(0, 0, 150, 150)).boundingRect()));
+    for (QWidget *widget : std::initializer_list<QWidget *> {view, display(window),
+             window.newgameButton, window.highscoresButton, selector(window),
+             window.loadImageButton, window.instructionButton, window.exitButton}) {
+        QVERIFY(widget->isVisible());
+        QVERIFY(
+            window.rect().contains(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size())));
+        QVERIFY(widget->width() >= widget->minimumSizeHint().width());
+    }
+}
+
+void TestPuzzleUI::touchTapPressesAButton()
+{
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QSignalSpy rebuilt(engine(window), &PuzzleFirst::BoardPictureChanged);
+
+    const QPoint centre = window.newgameButton->rect().center();
+    QTest::touchEvent(&window, touchScreen()).press(0, centre, window.newgameButton);
+    QTest::touchEvent(&window, touchScreen()).release(0, centre, window.newgameButton);
+    QCOMPARE(rebuilt.count(), 1);
 }
 
 PLIVORA_TEST_MAIN(TestPuzzleUI)

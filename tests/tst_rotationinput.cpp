@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rotationinput.h"
 #include "testsupport.h"
 
@@ -79,6 +80,8 @@ private slots:
     void pause();
     void realClockPausesFirstSecond();
     void realAccelerometerBesideDummy();
+    void reportFollowsTheChoice_data();
+    void reportFollowsTheChoice();
 
 private:
     TestSensors sensors;
@@ -237,6 +240,51 @@ void TestRotationInput::realAccelerometerBesideDummy()
     rig.now = 9000;
     QTest::qWait(1500);
     QCOMPARE(rig.moves.total(), 1);
+}
+
+void TestRotationInput::reportFollowsTheChoice_data()
+{
+    QTest::addColumn<bool>("rotation");
+    QTest::addColumn<bool>("accelerometer");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("real accelerometer")
+        << false << true
+        << QStringList {"  generic.rotation: used, computed from plivora-test.accelerometer",
+               "  plivora-test.accelerometer: a real accelerometer",
+               "  dummy.accelerometer: passed over: simulated",
+               "Tilt input: reads generic.rotation"};
+    QTest::newRow("real rotation sensor")
+        << true << true
+        << QStringList {"  plivora-test.rotation: used",
+               "  generic.rotation: passed over: plivora-test.rotation comes first",
+               "Tilt input: reads plivora-test.rotation"};
+}
+
+void TestRotationInput::reportFollowsTheChoice()
+{
+    QFETCH(bool, rotation);
+    QFETCH(bool, accelerometer);
+    QFETCH(QStringList, lines);
+    if (accelerometer)
+        sensors.registerAccelerometer();
+    if (rotation)
+        sensors.registerRotation(true);
+    if (!QSensor::sensorsForType(QAccelerometer::sensorType).contains("dummy.accelerometer")
+        || !QSensor::sensorsForType(QRotationSensor::sensorType).contains("generic.rotation"))
+        QSKIP("this machine has no dummy accelerometer and generic rotation");
+    QSensorManager::setDefaultBackend(QAccelerometer::sensorType, "dummy.accelerometer");
+
+    const QStringList report = RotationInput::describeSensors();
+    for (const QString &line : lines)
+        QVERIFY2(report.contains(line), qPrintable(report.join('\n')));
+    // Reporting changes nothing; the input then reads what the report names.
+    QCOMPARE(QSensor::defaultSensorForType(QAccelerometer::sensorType), "dummy.accelerometer");
+    TiltRig rig;
+    if (rotation)
+        QTRY_VERIFY(TestSensors::rotationStarted());
+    else
+        QTRY_VERIFY(TestSensors::accelerometerStarted());
+    QCOMPARE(TestSensors::accelerometerStarted(), !rotation);
 }
 
 PLIVORA_TEST_MAIN(TestRotationInput)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's default picture: a landscape whose nine 50 x 50 pieces all look different,
 // so that a misplaced tile is obvious. Usage: makedefault <output.png>
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board.h"
 
 #include "puzzlefirst.h"
@@ -9,10 +10,6 @@
 
 namespace {
 
-constexpr int GridXKey = 1;
-constexpr int GridYKey = 2;
-constexpr int TargetXKey = 3;
-constexpr int TargetYKey = 4;
 constexpr int TickMilliseconds = 10;
 
 } // namespace
@@ -57,8 +54,8 @@ void Board::UpdateBoard()
     for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
         for (int x = 0; x < PuzzleFirst::COLS; ++x) {
             QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
-            item->setData(TargetXKey, x * w);
-            item->setData(TargetYKey, y * h);
+            item->setData(PuzzleFirst::TARGET_X_KEY, x * w);
+            item->setData(PuzzleFirst::TARGET_Y_KEY, y * h);
         }
     }
 }
@@ -97,8 +94,8 @@ void Board::DoTick()
     for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
         for (int x = 0; x < PuzzleFirst::COLS; ++x) {
             QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
-            const int tx = item->data(TargetXKey).toInt();
-            const int ty = item->data(TargetYKey).toInt();
+            const int tx = item->data(PuzzleFirst::TARGET_X_KEY).toInt();
+            const int ty = item->data(PuzzleFirst::TARGET_Y_KEY).toInt();
 
             QPointF pos = item->pos();
             if (pos.x() < tx)
@@ -123,8 +120,8 @@ void Board::mouseReleaseEvent(QMouseEvent *event)
     // A numbered tile is a group, and the toolkit reports its number or its outline as the item
     // under the cursor; the tile item with the grid position is the top-level one.
     item = item->topLevelItem();
-    const QVariant x = item->data(GridXKey);
-    const QVariant y = item->data(GridYKey);
+    const QVariant x = item->data(PuzzleFirst::GRID_X_KEY);
+    const QVariant y = item->data(PuzzleFirst::GRID_Y_KEY);
     if (!x.isValid() || !y.isValid())
         return;
     emit Clicked(x.toInt(), y.toInt());

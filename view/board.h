@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef BOARD_H
 #define BOARD_H
 
@@ -11,6 +12,8 @@ class QMouseEvent;
 
 // Shows the engine's tiles on white, slides each tile one unit per axis every 10 ms towards the
 // target stored in its item data, and reports a click on a tile as the tile's grid position.
+// A tap on a touch screen counts as a click: no tile item takes touch events, so the toolkit
+// turns the touch into the mouse press and release that the click handling reads.
 class Board : public QGraphicsView
 {
     Q_OBJECT
