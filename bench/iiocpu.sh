@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What reading the accelerometer costs: the CPU the game uses while its window sits idle, with a
 # fake IIO accelerometer lying level (so the tilt input polls it and never moves a tile), against
 # the same with no accelerometer. The game runs on an Xvfb display of its own, the two cases
