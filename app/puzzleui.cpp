@@ -27,10 +27,10 @@ constexpr int BoardSlack = 2;
 
 } // namespace
 
-PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture)
+PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     : QMainWindow(parent), timer(nullptr)
 {
-    engine = new PuzzleFirst(nullptr);
+    engine = new PuzzleFirst(nullptr, clock);
     board = new Board(engine, nullptr);
 
     newgameButton = new QPushButton(tr("&new game"));
@@ -58,7 +58,7 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture)
     timeDisplay->setPalette(lcdpalette);
     timeDisplay->setAutoFillBackground(true);
 
-    rotInput = new RotationInput(nullptr);
+    rotInput = new RotationInput(nullptr, clock);
     keyInput = new KeyboardInput(board, nullptr);
 
     // The board view's clicks and the inputs reach the engine's moves in their short forms,

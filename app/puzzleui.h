@@ -2,6 +2,8 @@
 #ifndef PUZZLEUI_H
 #define PUZZLEUI_H
 
+#include "clock.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QString>
@@ -25,8 +27,10 @@ class PuzzleUI : public QMainWindow
 
 public:
     // Builds the window and starts the first game: with the default picture, or with the
-    // picture file given, taken as "Load image" takes one.
-    explicit PuzzleUI(QWidget *parent = nullptr, std::optional<QString> picture = std::nullopt);
+    // picture file given, taken as "Load image" takes one. The game clock and the tilt input's
+    // repeat pause run on clock; by default each on a monotonic stopwatch of its own.
+    explicit PuzzleUI(QWidget *parent = nullptr, std::optional<QString> picture = std::nullopt,
+        Clock clock = Clock());
     ~PuzzleUI() override;
 
 public slots:

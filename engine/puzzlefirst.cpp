@@ -75,7 +75,8 @@ bool readStoredInt(const QVariant &value, int *result)
 
 } // namespace
 
-PuzzleFirst::PuzzleFirst(QObject *parent) : QObject(parent), imLoader(nullptr)
+PuzzleFirst::PuzzleFirst(QObject *parent, Clock clock)
+    : QObject(parent), clock(clock ? std::move(clock) : stopwatch()), imLoader(nullptr)
 {
     settings = new QSettings(QLatin1String(ORGANISATION_NAME), QLatin1String(APPLICATION_NAME));
     if (storedDifficulty(-1) == -1)
@@ -85,7 +86,7 @@ PuzzleFirst::PuzzleFirst(QObject *parent) : QObject(parent), imLoader(nullptr)
     boardHeight = ROWS;
     gameRunning = false;
     imageName = DefaultPicture::locate();
-    timer.start();
+    startTime = this->clock();
 
     ChangeModel();
 }
@@ -358,7 +359,7 @@ void PuzzleFirst::setDevicePixelRatio(qreal ratio)
 void PuzzleFirst::StartGame()
 {
     gameRunning = true;
-    timer.restart();
+    startTime = clock();
 }
 
 void PuzzleFirst::StopGame()
@@ -432,5 +433,5 @@ int PuzzleFirst::storedHighscore(int position) const
 
 int PuzzleFirst::clockMilliseconds() const
 {
-    return int(qMin<qint64>(timer.elapsed(), std::numeric_limits<int>::max()));
+    return int(qMin<qint64>(clock() - startTime, std::numeric_limits<int>::max()));
 }

@@ -2,9 +2,9 @@
 #ifndef PUZZLEFIRST_H
 #define PUZZLEFIRST_H
 
+#include "clock.h"
 #include "imageloader.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -46,7 +46,8 @@ public:
     static const int TARGET_X_KEY = 3;
     static const int TARGET_Y_KEY = 4;
 
-    explicit PuzzleFirst(QObject *parent = nullptr);
+    // The game clock runs on clock; by default on a monotonic stopwatch of its own.
+    explicit PuzzleFirst(QObject *parent = nullptr, Clock clock = Clock());
     ~PuzzleFirst() override;
 
     // The piece at column x, row y; both must lie in 0..2.
@@ -112,7 +113,8 @@ private:
     bool gameRunning = false;
     QString imageName;
     int endTime = 0;
-    QElapsedTimer timer;
+    Clock clock;
+    qint64 startTime = 0; // the clock at the last start of a game, or at construction
     ImageLoader imLoader;
     QSettings *settings = nullptr;
 };

@@ -98,11 +98,8 @@ BackendChoice chooseBackends()
 } // namespace
 
 RotationInput::RotationInput(QObject *parent, Clock clock)
-    : Input(parent), sensor(nullptr), clock(std::move(clock))
+    : Input(parent), sensor(nullptr), clock(clock ? std::move(clock) : stopwatch())
 {
-    timer.start();
-    if (!this->clock)
-        this->clock = [this] { return timer.elapsed(); };
     pauseStart = this->clock();
 
     // Finding the sensor loads the sensor plugins and may ask the system bus for a sensor

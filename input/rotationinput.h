@@ -2,14 +2,12 @@
 #ifndef ROTATIONINPUT_H
 #define ROTATIONINPUT_H
 
+#include "clock.h"
 #include "input.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QRotationSensor>
 #include <QStringList>
-
-#include <functional>
 
 // Turns the tilt of the device into moves: a rotation beyond 15 degrees about one axis gives one
 // move, at most one a second.
@@ -22,10 +20,8 @@ class RotationInput : public Input
     Q_OBJECT
 
 public:
-    // Milliseconds on a monotonic clock. The default is the input's own stopwatch; tests give
-    // their own to reach the edges of the repeat pause exactly.
-    using Clock = std::function<qint64()>;
-
+    // The repeat pause runs on clock; by default on a monotonic stopwatch of its own. Tests give
+    // their own to reach the edges of the pause exactly.
     explicit RotationInput(QObject *parent = nullptr, Clock clock = Clock());
     ~RotationInput() override;
 
@@ -43,7 +39,6 @@ private:
     static QByteArray measuringRotationBackend();
 
     QRotationSensor sensor;
-    QElapsedTimer timer;
     Clock clock;
     qint64 pauseStart = 0; // the clock at the last move, or at construction
 };

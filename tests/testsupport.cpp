@@ -31,10 +31,22 @@
 
 namespace TestSupport {
 
+namespace {
+
+    // A folder in memory where the system has one: the settings store flushes every write to the
+    // disk, and on a busy disk each flush waits.
+    QString temporaryBase()
+    {
+        const QFileInfo memory(QStringLiteral("/dev/shm"));
+        return memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
+    }
+
+} // namespace
+
 void isolateEnvironment()
 {
     // Lives for the whole process; removed at exit.
-    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/plivora-test-XXXXXX"));
+    static QTemporaryDir home(temporaryBase() + QStringLiteral("/plivora-test-XXXXXX"));
     if (!home.isValid())
         qFatal("cannot make a temporary folder");
     const QByteArray root = QFile::encodeName(home.path());

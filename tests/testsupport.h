@@ -2,6 +2,8 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include "clock.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QList>
@@ -108,6 +110,16 @@ public:
 private:
     QTemporaryDir dir;
     QByteArray previous;
+};
+
+// A clock for the parts that take one: it stands still until the test moves it.
+struct FakeClock
+{
+    qint64 now = 0;
+    Clock clock() const
+    {
+        return [this] { return now; };
+    }
 };
 
 // Ends the process if it is still alive after the given time, so that a hang fails a test

@@ -37,14 +37,14 @@ void writeDevice(FakeIio &iio, const QStringList &calibration, const QList<int> 
 // The tilt input on a clock that the test sets, and the moves it made.
 struct Rig
 {
-    Rig() : input(nullptr, [this] { return now; })
+    Rig() : input(nullptr, time.clock())
     {
         QObject::connect(&input, &Input::MoveLeft, [this] { moves << "left"; });
         QObject::connect(&input, &Input::MoveRight, [this] { moves << "right"; });
         QObject::connect(&input, &Input::MoveUp, [this] { moves << "up"; });
         QObject::connect(&input, &Input::MoveDown, [this] { moves << "down"; });
     }
-    qint64 now = 0;
+    FakeClock time;
     RotationInput input;
     QStringList moves;
 };
@@ -120,7 +120,7 @@ void TestIioAccelerometer::offered()
     QVERIFY2(RotationInput::describeSensors().contains(found), qPrintable(found));
 
     Rig rig;
-    rig.now = 5000;
+    rig.time.now = 5000;
     if (offered) {
         QTRY_COMPARE_WITH_TIMEOUT(rig.moves, QStringList {"left"}, Patience);
     } else {
@@ -163,7 +163,7 @@ void TestIioAccelerometer::tilt()
     Rig rig;
     Probe probe;
     QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > 2, Patience);
-    rig.now = 5000; // the repeat pause is over
+    rig.time.now = 5000; // the repeat pause is over
     const int before = probe.readings.count();
     QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > before + 5, Patience);
     QTRY_COMPARE_WITH_TIMEOUT(rig.moves, expected, Patience);
@@ -210,7 +210,7 @@ void TestIioAccelerometer::systemAccelerometerFirst()
 
     Rig rig;
     QTRY_VERIFY_WITH_TIMEOUT(TestSensors::accelerometerStarted(), Patience);
-    rig.now = 5000;
+    rig.time.now = 5000;
     Probe probe;
     QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > 5, Patience);
     QCOMPARE(rig.moves, QStringList());

@@ -3,6 +3,7 @@
 #include "puzzlepiece.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPixmapItem>
 #include <QMetaMethod>
@@ -10,7 +11,6 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <deque>
 #include <unordered_map>
@@ -27,6 +27,7 @@ public:
     using PuzzleFirst::FindEmptyPiece;
     using PuzzleFirst::isMoveValid;
     using PuzzleFirst::isPuzzleFinished;
+    using PuzzleFirst::PuzzleFirst;
     using PuzzleFirst::Shuffle;
 };
 
@@ -126,6 +127,7 @@ private slots:
     void solvingMoveEndsGameInOrder();
     void highscoreInsertion_data();
     void highscoreInsertion();
+    void scoreIsWholeSeconds_data();
     void scoreIsWholeSeconds();
     void storedHighscoresRead_data();
     void storedHighscoresRead();
@@ -139,6 +141,7 @@ private slots:
     void newGameTriggers();
     void resetDropsRunningGameUnscored();
     void clockBeforeAndAfterGames();
+    void realClockCountsMilliseconds();
     void twoProcessesKeepBothTimes();
 
 private:
@@ -384,7 +387,8 @@ void TestPuzzleFirst::oppositeMoveRestores()
 
 void TestPuzzleFirst::solvingMoveEndsGameInOrder()
 {
-    Engine engine;
+    FakeClock clock;
+    Engine engine(nullptr, clock.clock());
     QVERIFY(engine.movePiece(0, 1, true));
     engine.StartGame();
     SignalLog log(engine);
@@ -398,14 +402,14 @@ void TestPuzzleFirst::solvingMoveEndsGameInOrder()
     QVERIFY(!engine.movePiece(1, 0));
     QVERIFY(!engine.moveDown());
     const int time = engine.GetElapsedTime();
-    QThread::msleep(20);
+    clock.now += 5000;
     QCOMPARE(engine.GetElapsedTime(), time);
 }
 
 void TestPuzzleFirst::highscoreInsertion_data()
 {
-    // A game solved at once scores 0 seconds; ties go after the stored time, so the rows reach
-    // every position of the list with that one score.
+    // A game solved with the clock standing still scores 0 seconds; ties go after the stored time,
+    // so the rows reach every position of the list with that one score.
     QTest::addColumn<QVariantList>("before");
     QTest::addColumn<QList<int>>("after");
 
@@ -430,7 +434,8 @@ void TestPuzzleFirst::highscoreInsertion()
     for (int position = 0; position < before.size(); ++position)
         storeSetting(QStringLiteral("highscore/%1").arg(position), before.at(position));
 
-    Engine engine;
+    FakeClock clock;
+    Engine engine(nullptr, clock.clock());
     QVERIFY(engine.movePiece(1, 0, true));
     engine.StartGame();
     SignalLog log(engine);
@@ -441,17 +446,30 @@ void TestPuzzleFirst::highscoreInsertion()
     QCOMPARE(storedHighscores(), after);
 }
 
+void TestPuzzleFirst::scoreIsWholeSeconds_data()
+{
+    QTest::addColumn<int>("milliseconds");
+    QTest::addColumn<int>("score");
+    QTest::newRow("999 ms") << 999 << 0;
+    QTest::newRow("1000 ms") << 1000 << 1;
+    QTest::newRow("1100 ms") << 1100 << 1;
+    QTest::newRow("59 999 ms") << 59999 << 59;
+}
+
 void TestPuzzleFirst::scoreIsWholeSeconds()
 {
-    Engine engine;
+    QFETCH(int, milliseconds);
+    QFETCH(int, score);
+    FakeClock clock;
+    Engine engine(nullptr, clock.clock());
     QVERIFY(engine.movePiece(1, 0, true));
+    clock.now = 7000; // counted from the start of the game, not from construction
     engine.StartGame();
     SignalLog log(engine);
-    QThread::msleep(1100);
+    clock.now += milliseconds;
     QVERIFY(engine.moveLeft());
-    const int elapsed = engine.GetElapsedTime();
-    QVERIFY(elapsed >= 1100);
-    QCOMPARE(log.highscores.first(), elapsed / 1000);
+    QCOMPARE(engine.GetElapsedTime(), milliseconds);
+    QCOMPARE(log.highscores.first(), score);
 }
 
 void TestPuzzleFirst::storedHighscoresRead_data()
@@ -508,15 +526,17 @@ void TestPuzzleFirst::resetShufflesByDifficulty()
 
     // Several resets, so that more than one draw sequence is seen.
     for (int round = 0; round < 5; ++round) {
-        Engine engine;
+        FakeClock clock;
+        Engine engine(nullptr, clock.clock());
         SignalLog log(engine);
+        clock.now = 5000;
         engine.ResetGame();
 
         QCOMPARE(log.events.count("BoardPictureChanged"), 1);
         QCOMPARE(log.events.first(), QString("BoardPictureChanged"));
         QCOMPARE(log.events.count("BoardChanged"), moves);
         QCOMPARE(log.events.size(), moves + 1);
-        QCOMPARE(engine.GetElapsedTime() < 1000, true);
+        QCOMPARE(engine.GetElapsedTime(), 0);
 
         // Every move takes the empty square one step, so its distance from the top-left
         // corner has the parity of the number of moves: after 3 the puzzle is never solved.
@@ -680,27 +700,49 @@ void TestPuzzleFirst::resetDropsRunningGameUnscored()
 
 void TestPuzzleFirst::clockBeforeAndAfterGames()
 {
-    Engine engine;
+    FakeClock clock;
+    clock.now = 1000;
+    Engine engine(nullptr, clock.clock());
     QCOMPARE(engine.GetElapsedTime(), 0);
-    QThread::msleep(30);
+    clock.now = 1030;
     QCOMPARE(engine.GetElapsedTime(), 0);
 
     engine.StartGame();
-    QThread::msleep(30);
-    const int running = engine.GetElapsedTime();
-    QVERIFY(running >= 30);
+    clock.now = 1070;
+    QCOMPARE(engine.GetElapsedTime(), 40);
     engine.StopGame();
-    const int stopped = engine.GetElapsedTime();
-    QVERIFY(stopped >= running);
-    QThread::msleep(30);
-    QCOMPARE(engine.GetElapsedTime(), stopped);
+    QCOMPARE(engine.GetElapsedTime(), 40);
+    clock.now = 1100;
+    QCOMPARE(engine.GetElapsedTime(), 40);
 
     // A second stop reads the clock again, which has not stopped.
     engine.StopGame();
-    QVERIFY(engine.GetElapsedTime() >= stopped + 30);
+    QCOMPARE(engine.GetElapsedTime(), 70);
 
     engine.StartGame();
-    QVERIFY(engine.GetElapsedTime() < stopped);
+    QCOMPARE(engine.GetElapsedTime(), 0);
+    clock.now = 1105;
+    QCOMPARE(engine.GetElapsedTime(), 5);
+}
+
+void TestPuzzleFirst::realClockCountsMilliseconds()
+{
+    // The engine's own clock against stopwatches started before it is read: a busy machine only
+    // makes the wait longer and both readings larger. The engine's time is the difference of two
+    // whole-millisecond readings, so it may exceed the stopwatch's by one.
+    Engine engine;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    engine.StartGame();
+    QTRY_VERIFY_WITH_TIMEOUT(engine.GetElapsedTime() >= 50, 60000);
+    const int running = engine.GetElapsedTime();
+    QVERIFY(running <= sinceStart.elapsed() + 1);
+
+    QElapsedTimer sinceRestart;
+    sinceRestart.start();
+    engine.StartGame();
+    const int restarted = engine.GetElapsedTime();
+    QVERIFY(restarted <= sinceRestart.elapsed() + 1);
 }
 
 void TestPuzzleFirst::twoProcessesKeepBothTimes()

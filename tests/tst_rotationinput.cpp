@@ -3,9 +3,11 @@
 #include "testsupport.h"
 
 #include <QAccelerometer>
+#include <QElapsedTimer>
 #include <QRotationSensor>
 #include <QSensorManager>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtMath>
 
 using namespace TestSupport;
@@ -103,23 +105,27 @@ void TestRotationInput::silentWithOnlySimulatedSensors()
             QSKIP("this machine has a real accelerometer");
     }
 
+    // The input's clock stands far beyond its first-second pause, so any reading it got would act.
     previousHandler = qInstallMessageHandler(captureMessage);
     capturedMessages.clear();
-    RotationInput input(nullptr);
-    Moves moves(input);
+    TiltRig rig;
+    rig.now = 1000000;
     qInstallMessageHandler(previousHandler);
 
     QRotationSensor probe;
     QSignalSpy readings(&probe, &QRotationSensor::readingChanged);
     const bool simulated = probe.connectToBackend() && probe.start();
 
+    // The input looks for its sensor once the event loop runs; then, while the probe receives a
+    // few simulated readings, any sensor the input had started would receive them too.
     previousHandler = qInstallMessageHandler(captureMessage);
-    QTest::qWait(3000);
+    QCoreApplication::processEvents();
+    readings.clear();
+    if (simulated)
+        QTRY_VERIFY_WITH_TIMEOUT(readings.count() >= 3, 60000);
     qInstallMessageHandler(previousHandler);
 
-    if (simulated)
-        QVERIFY2(readings.count() > 0, "the simulated sensor delivered no readings");
-    QCOMPARE(moves.total(), 0);
+    QCOMPARE(rig.moves.total(), 0);
     QCOMPARE(capturedMessages, QStringList());
 }
 
@@ -200,18 +206,36 @@ void TestRotationInput::pause()
 
 void TestRotationInput::realClockPausesFirstSecond()
 {
+    // Each stopwatch starts before the event it measures from and is read after the one it
+    // measures to, so it never shows less than the time the input measures, within the one
+    // millisecond that its two whole-millisecond readings may add: a busy machine makes the test
+    // wait longer, never fail.
     sensors.registerRotation(true);
+    QElapsedTimer sinceConstruction;
+    sinceConstruction.start();
     RotationInput input(nullptr);
     Moves moves(input);
     QTRY_VERIFY(TestSensors::rotationStarted());
 
-    TestSensors::pushRotation(0, 40);
-    QCOMPARE(moves.total(), 0);
-    QTest::qWait(1100);
-    TestSensors::pushRotation(0, 40);
+    // A tilt held from the start acts once the first second is over, not before. The readings
+    // stop with the one that acts.
+    QElapsedTimer beforePush;
+    QTimer tilt;
+    connect(&tilt, &QTimer::timeout, &tilt, [&] {
+        beforePush.start();
+        TestSensors::pushRotation(0, 40);
+        if (moves.total() > 0)
+            tilt.stop();
+    });
+    tilt.start(20);
+    QTRY_VERIFY_WITH_TIMEOUT(moves.total() > 0, 60000);
+    QVERIFY(sinceConstruction.elapsed() >= 999);
     QCOMPARE(moves.names(), QStringList {"left"});
+
+    // The next reading, at once, is within the pause that the move began.
+    const QElapsedTimer sinceMove = beforePush;
     TestSensors::pushRotation(0, 40);
-    QCOMPARE(moves.total(), 1);
+    QVERIFY(moves.total() == 1 || sinceMove.elapsed() >= 999);
 }
 
 void TestRotationInput::realAccelerometerBesideDummy()
@@ -236,9 +260,14 @@ void TestRotationInput::realAccelerometerBesideDummy()
         -g * qSin(qDegreesToRadians(30.0)), 0, g * qCos(qDegreesToRadians(30.0)));
     QCOMPARE(rig.moves.names(), QStringList {"left"});
 
-    // Nothing else drives it: a few seconds without readings from the real sensor stay quiet.
+    // Nothing else drives it: while the dummy accelerometer delivers readings of its own, the input
+    // stays quiet.
     rig.now = 9000;
-    QTest::qWait(1500);
+    QAccelerometer dummy;
+    dummy.setIdentifier("dummy.accelerometer");
+    QSignalSpy dummyReadings(&dummy, &QAccelerometer::readingChanged);
+    QVERIFY(dummy.start());
+    QTRY_VERIFY_WITH_TIMEOUT(dummyReadings.count() >= 3, 60000);
     QCOMPARE(rig.moves.total(), 1);
 }
 
