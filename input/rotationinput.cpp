@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rotationinput.h"
+#include "iioaccelerometer.h"
 
 #include <QAccelerometer>
 #include <QRotationReading>
@@ -41,12 +42,19 @@ struct BackendChoice
     QByteArray accelerometer; // the first real accelerometer, or empty
     QList<Verdict> rotations;
     QList<Verdict> accelerometers;
+    IioDevice iio; // the kernel's accelerometer that was offered, or an invalid one
 };
 
 BackendChoice chooseBackends()
 {
     BackendChoice choice;
-    for (const QByteArray &id : backendsDefaultFirst(QByteArray(QAccelerometer::sensorType))) {
+    // The kernel's accelerometer, for devices whose system plugins offer none. Those plugins know
+    // their hardware best: any real accelerometer of theirs goes first.
+    choice.iio = IioAccelerometer::offer();
+    QList<QByteArray> accelerometers = backendsDefaultFirst(QByteArray(QAccelerometer::sensorType));
+    if (accelerometers.removeOne(IioAccelerometer::Identifier))
+        accelerometers.append(IioAccelerometer::Identifier);
+    for (const QByteArray &id : std::as_const(accelerometers)) {
         QString reason;
         if (id.startsWith(DummyPrefix)) {
             reason = QStringLiteral("passed over: simulated");
@@ -136,6 +144,10 @@ QStringList RotationInput::describeSensors()
     };
     list(QStringLiteral("Rotation sensor backends:"), choice.rotations);
     list(QStringLiteral("Accelerometer backends:"), choice.accelerometers);
+    lines.append(choice.iio.isValid() ? QStringLiteral("IIO accelerometer: %1 at %2")
+                                            .arg(choice.iio.name(), choice.iio.path())
+                                      : QStringLiteral("IIO accelerometer: none found in %1")
+                                            .arg(IioDevice::devicesFolder()));
     lines.append(choice.rotation.isEmpty()
             ? QStringLiteral("Tilt input: off, no sensor measures this device")
             : QStringLiteral("Tilt input: reads %1").arg(QLatin1String(choice.rotation)));

@@ -26,8 +26,9 @@ public:
     ~RotationInput() override;
 
     // A report for the player, one line each: the rotation and accelerometer backends the toolkit
-    // offers, which one the input reads and why each other one is passed over. Made by the same
-    // choice that the input makes, without starting any sensor.
+    // offers, which one the input reads and why each other one is passed over, and which of the
+    // kernel's accelerometers (IioAccelerometer) was found. Made by the same choice that the
+    // input makes, without starting any sensor.
     static QStringList describeSensors();
 
 public slots:

@@ -8,6 +8,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-sensors-dev qt6-image-formats-plugins
     zlib1g-dev fonts-dejavu-core
+    libudev-dev
     desktop-file-utils appstream man-db
     build-essential dpkg-dev debhelper lintian
     "$@"

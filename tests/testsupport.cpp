@@ -61,6 +61,8 @@ void isolateEnvironment()
     // its default picture.
     qputenv("XDG_DATA_DIRS", root + "/data");
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+    // The machine's own accelerometer stays out of the tests; FakeIio gives them one.
+    qputenv("PLIVORA_IIO_DEVICES", root + "/no-iio-devices");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
@@ -415,6 +417,37 @@ bool TestSensors::accelerometerStarted()
 {
     auto *backend = static_cast<AccelerometerBackend *>(accelerometerBackend.data());
     return backend && backend->started;
+}
+
+FakeIio::FakeIio() : previous(qgetenv("PLIVORA_IIO_DEVICES"))
+{
+    qputenv("PLIVORA_IIO_DEVICES", QFile::encodeName(dir.path()));
+}
+
+FakeIio::~FakeIio()
+{
+    qputenv("PLIVORA_IIO_DEVICES", previous);
+}
+
+QString FakeIio::path(const QString &file) const
+{
+    return file.isEmpty() ? dir.path() : dir.filePath(file);
+}
+
+void FakeIio::write(const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        write(line.left(equals), line.mid(equals + 1).toUtf8());
+    }
+}
+
+void FakeIio::write(const QString &file, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path(file)).path());
+    QFile out(path(file));
+    QVERIFY2(out.open(QIODevice::WriteOnly) && out.write(text + '\n') == text.size() + 1,
+        qPrintable(file));
 }
 
 Watchdog::Watchdog(int milliseconds, const char *what)

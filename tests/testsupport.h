@@ -11,6 +11,7 @@
 #include <QSensorBackend>
 #include <QSize>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <condition_variable>
@@ -91,6 +92,24 @@ public:
 
 private:
     QList<QByteArray> registered;
+};
+
+// A folder of fake IIO devices laid out as the kernel shows them in sysfs, named by
+// PLIVORA_IIO_DEVICES while it lives.
+class FakeIio
+{
+public:
+    FakeIio();
+    ~FakeIio();
+    QString path(const QString &file = QString()) const;
+    // Writes the text into a file of the folder ("iio:device0/in_accel_x_raw"), making folders as
+    // needed; each line is "file=text".
+    void write(const QStringList &lines);
+    void write(const QString &file, const QByteArray &text);
+
+private:
+    QTemporaryDir dir;
+    QByteArray previous;
 };
 
 // A clock for the parts that take one: it stands still until the test moves it.

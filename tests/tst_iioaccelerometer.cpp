@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "iioaccelerometer.h"
+#include "rotationinput.h"
+#include "testsupport.h"
+
+#include <QAccelerometer>
+#include <QDir>
+#include <QSensorManager>
+#include <QSignalSpy>
+
+using namespace TestSupport;
+
+namespace {
+
+const QString Device = QStringLiteral("iio:device0");
+constexpr int Patience = 60000; // ms; a busy machine only makes the waits longer
+
+// bmc150 on the back of the board, x and z turned round; mxc4005 with scale and offset per
+// axis, turned a quarter (device x = -chip y, device y = chip x).
+const QStringList Bmc150 {"in_accel_scale=0.009610", "mount_matrix=-1, 0, 0; 0, 1, 0; 0, 0, -1"};
+const QStringList Mxc4005 {"in_accel_x_scale=0.0098", "in_accel_y_scale=0.0049",
+    "in_accel_z_scale=0.0096", "in_accel_x_offset=-12", "in_accel_y_offset=7",
+    "in_accel_z_offset=3", "in_accel_mount_matrix=0, -1, 0; 1, 0, 0; 0, 0, 1"};
+
+void writeDevice(FakeIio &iio, const QStringList &calibration, const QList<int> &raw)
+{
+    QStringList lines;
+    for (const QString &line : calibration)
+        lines << Device + '/' + line;
+    for (int axis = 0; axis < 3; ++axis)
+        lines << QStringLiteral("%1/in_accel_%2_raw=%3")
+                     .arg(Device, QChar('x' + axis))
+                     .arg(raw[axis]);
+    iio.write(lines);
+}
+
+// The tilt input on a clock that the test sets, and the moves it made.
+struct Rig
+{
+    Rig() : input(nullptr, time.clock())
+    {
+        QObject::connect(&input, &Input::MoveLeft, [this] { moves << "left"; });
+        QObject::connect(&input, &Input::MoveRight, [this] { moves << "right"; });
+        QObject::connect(&input, &Input::MoveUp, [this] { moves << "up"; });
+        QObject::connect(&input, &Input::MoveDown, [this] { moves << "down"; });
+    }
+    FakeClock time;
+    RotationInput input;
+    QStringList moves;
+};
+
+// An accelerometer on the backend, to see readings flow.
+struct Probe
+{
+    Probe() : readings(&sensor, &QSensor::readingChanged)
+    {
+        sensor.setIdentifier(IioAccelerometer::Identifier);
+        QVERIFY(sensor.start());
+    }
+    QAccelerometer sensor;
+    QSignalSpy readings;
+};
+
+QStringList messages;
+
+void captureMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    messages << message;
+}
+
+} // namespace
+
+class TestIioAccelerometer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void offered_data();
+    void offered();
+    void tilt_data();
+    void tilt();
+    void brokenAndStopped();
+    void systemAccelerometerFirst();
+    void cleanup() { sensors.unregisterAll(); }
+
+private:
+    TestSensors sensors;
+};
+
+void TestIioAccelerometer::offered_data()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<bool>("offered");
+
+    QTest::newRow("no device") << QString() << false;
+    QTest::newRow("zero scale") << "0" << false;
+    QTest::newRow("usable") << "0.009610" << true;
+}
+
+void TestIioAccelerometer::offered()
+{
+    QFETCH(QString, scale);
+    QFETCH(bool, offered);
+
+    {
+        // Offered once, withdrawn when the device is no more.
+        FakeIio before;
+        writeDevice(before, Bmc150, {0, 0, -1020});
+        QVERIFY(IioAccelerometer::offer().isValid());
+    }
+    FakeIio iio;
+    if (!scale.isNull())
+        writeDevice(iio, {"in_accel_scale=" + scale}, {-510, 0, 884}); // left edge down 30°
+    QCOMPARE(IioAccelerometer::offer().isValid(), offered);
+    QCOMPARE(
+        QSensor::sensorsForType(QAccelerometer::sensorType).contains(IioAccelerometer::Identifier),
+        offered);
+    const QString found = offered ? "IIO accelerometer: iio:device0 at " + iio.path(Device)
+                                  : "IIO accelerometer: none found in " + iio.path();
+    QVERIFY2(RotationInput::describeSensors().contains(found), qPrintable(found));
+
+    Rig rig;
+    rig.time.now = 5000;
+    if (offered) {
+        QTRY_COMPARE_WITH_TIMEOUT(rig.moves, QStringList {"left"}, Patience);
+    } else {
+        QTest::qWait(1000);
+        QCOMPARE(rig.moves, QStringList());
+    }
+}
+
+void TestIioAccelerometer::tilt_data()
+{
+    QTest::addColumn<QStringList>("chip");
+    QTest::addColumn<QList<int>>("raw");
+    QTest::addColumn<QStringList>("expected");
+
+    // Raw values for 9.81 m/s² tilted 30° (sin 4.90, cos 8.49), or 10°.
+    const QStringList none;
+    QTest::newRow("bmc150 level") << Bmc150 << QList {0, 0, -1020} << none;
+    QTest::newRow("bmc150 10°") << Bmc150 << QList {177, 0, -1005} << none;
+    QTest::newRow("bmc150 left") << Bmc150 << QList {510, 0, -884} << QStringList {"left"};
+    QTest::newRow("bmc150 right") << Bmc150 << QList {-510, 0, -884} << QStringList {"right"};
+    QTest::newRow("bmc150 up") << Bmc150 << QList {0, 510, -884} << QStringList {"up"};
+    QTest::newRow("bmc150 down") << Bmc150 << QList {0, -510, -884} << QStringList {"down"};
+    QTest::newRow("mxc4005 level") << Mxc4005 << QList {12, -7, 1019} << none;
+    QTest::newRow("mxc4005 10°") << Mxc4005 << QList {12, 341, 1003} << none;
+    QTest::newRow("mxc4005 left") << Mxc4005 << QList {12, 994, 882} << QStringList {"left"};
+    QTest::newRow("mxc4005 right") << Mxc4005 << QList {12, -1008, 882} << QStringList {"right"};
+    QTest::newRow("mxc4005 up") << Mxc4005 << QList {512, -7, 882} << QStringList {"up"};
+    QTest::newRow("mxc4005 down") << Mxc4005 << QList {-488, -7, 882} << QStringList {"down"};
+}
+
+void TestIioAccelerometer::tilt()
+{
+    QFETCH(QStringList, chip);
+    QFETCH(QList<int>, raw);
+    QFETCH(QStringList, expected);
+
+    FakeIio iio;
+    writeDevice(iio, chip, raw);
+    QVERIFY(IioAccelerometer::offer().isValid());
+    Rig rig;
+    Probe probe;
+    QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > 2, Patience);
+    rig.time.now = 5000; // the repeat pause is over
+    const int before = probe.readings.count();
+    QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > before + 5, Patience);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.moves, expected, Patience);
+}
+
+void TestIioAccelerometer::brokenAndStopped()
+{
+    FakeIio iio;
+    writeDevice(iio, Mxc4005, {12, -7, 1019});
+    QVERIFY(IioAccelerometer::offer().isValid());
+    Probe probe;
+    QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > 0, Patience);
+
+    // Gone, as after unplugging: no readings and nothing said, until it is back.
+    QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+    QVERIFY(QDir(iio.path(Device)).removeRecursively());
+    probe.readings.clear();
+    QTest::qWait(500);
+    qInstallMessageHandler(previous);
+    QCOMPARE(probe.readings.count(), 0);
+    QCOMPARE(messages, QStringList());
+
+    writeDevice(iio, Mxc4005, {12, 994, 882});
+    QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > 0, Patience);
+    QVERIFY(qAbs(probe.sensor.reading()->x() + 4.9) < 0.01);
+
+    probe.sensor.stop();
+    probe.readings.clear();
+    QTest::qWait(300);
+    QCOMPARE(probe.readings.count(), 0);
+}
+
+void TestIioAccelerometer::systemAccelerometerFirst()
+{
+    // An accelerometer of the system's own sensor plugins goes first, even when the kernel's
+    // is the configured default.
+    sensors.registerAccelerometer();
+    FakeIio iio;
+    writeDevice(iio, Bmc150, {510, 0, -884}); // left edge down
+    QVERIFY(IioAccelerometer::offer().isValid());
+    QSensorManager::setDefaultBackend(QAccelerometer::sensorType, IioAccelerometer::Identifier);
+    QVERIFY(RotationInput::describeSensors().contains(
+        "  plivora.iio.accelerometer: passed over: plivora-test.accelerometer comes first"));
+
+    Rig rig;
+    QTRY_VERIFY_WITH_TIMEOUT(TestSensors::accelerometerStarted(), Patience);
+    rig.time.now = 5000;
+    Probe probe;
+    QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > 5, Patience);
+    QCOMPARE(rig.moves, QStringList());
+    TestSensors::pushAcceleration(4.9, 0, 8.5); // right edge down
+    QCOMPARE(rig.moves, QStringList {"right"});
+}
+
+PLIVORA_TEST_MAIN(TestIioAccelerometer)
+#include "tst_iioaccelerometer.moc"
