@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole picture path, from the bytes of a file to the tiles: every input ends in nine
 // picture tiles or nine numbered tiles. Run with -timeout=1 -rss_limit_mb=512, which are the
 // bounds on time and memory that loading one picture keeps to.

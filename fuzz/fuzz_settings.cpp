@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as another program, an older version or a full disk may have left it: the
 // engine starts on it and a game is played to its end. The high-score list always has three
 // entries, each -1 or a time >= 0; the stored difficulty reads as a number; and the file the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JPEG marker walk and the PNG chunk walk on their own, fed from memory. The JPEG walk reads
 // forwards through a buffer of its own; it is fed once whole and once in small pieces (as a pipe
 // or a slow disk hands data over), and must come to the same answer both ways.

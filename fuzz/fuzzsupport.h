@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef FUZZSUPPORT_H
 #define FUZZSUPPORT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed inputs of the fuzz targets: small pictures in the formats a player is likely to
 // pick, whole and damaged, and settings files as this and other versions may leave them.
 // Usage: makecorpus <folder>, which gets picture/, settings/ and walkers/ filled.

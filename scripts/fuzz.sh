@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and runs
 # each for SECONDS (default 60) on a copy of its seed corpus, so that the committed corpus does
 # not grow. Whatever crashes, hangs or overruns memory is kept under build/fuzz-findings/ and
