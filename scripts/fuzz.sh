@@ -25,6 +25,7 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then
     export TMPDIR=/dev/shm
 fi
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 failed=()
