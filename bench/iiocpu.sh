@@ -36,14 +36,8 @@ echo 0 >"$device/in_accel_x_raw"
 echo 0 >"$device/in_accel_y_raw"
 echo -1020 >"$device/in_accel_z_raw"
 
-number=$((90 + RANDOM % 100))
-Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$number"
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$number" ] && break
-    sleep 0.1
-done
+source bench/virtualdisplay.sh
+start_virtual_display
 
 now_ns() { date +%s%N; }
 cpu_ns() {

@@ -27,14 +27,8 @@ chmod 700 "$work/runtime"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 
 # A display of its own, without a window manager.
-number=$((90 + RANDOM % 100))
-Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$number"
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$number" ] && break
-    sleep 0.1
-done
+source bench/virtualdisplay.sh
+start_virtual_display
 
 cd "$work"
 # One untimed start of each warms the caches.
