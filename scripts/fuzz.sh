@@ -24,15 +24,18 @@ mkdir -p "$findings/corpus"
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
     export TMPDIR=/dev/shm
 fi
-export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+# A refused allocation gives a null pointer, as the system's allocator does, so that code which
+# copes with one is not reported; an allocation that succeeds beyond the limit below still is.
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:allocator_may_return_null=1
 export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 failed=()
 for target in picture settings walkers; do
     cp -r "fuzz/corpus/$target" "$findings/corpus/$target"
-    # A picture is loaded within a second and half a gigabyte, whatever it holds.
-    limits=(-timeout=1 -rss_limit_mb=512)
+    # A picture is loaded within a second, and no allocation for it takes more than half a
+    # gigabyte, whatever it holds. The sanitizer's own memory counts in the process's size.
+    limits=(-timeout=1 -malloc_limit_mb=512 -rss_limit_mb=1024)
     [ "$target" = settings ] && limits=(-timeout=10 -rss_limit_mb=1024)
     echo "Fuzzing $target for $seconds s"
     if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" "${limits[@]}" \
