@@ -20,7 +20,9 @@ namespace {
 
 QString settingsPath()
 {
-    return QSettings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora")).fileName();
+    return QSettings(
+        QLatin1String(PuzzleFirst::ORGANISATION_NAME), QLatin1String(PuzzleFirst::APPLICATION_NAME))
+        .fileName();
 }
 
 // QSettings keeps what it read of a file and reads it again only when the file's size or time
