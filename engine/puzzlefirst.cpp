@@ -3,6 +3,7 @@
 
 #include "defaultpicture.h"
 #include "puzzlepiece.h"
+#include "settingsformat.h"
 
 #include <QGraphicsItem>
 #include <QRandomGenerator>
@@ -78,7 +79,8 @@ bool readStoredInt(const QVariant &value, int *result)
 PuzzleFirst::PuzzleFirst(QObject *parent, Clock clock)
     : QObject(parent), clock(clock ? std::move(clock) : stopwatch()), imLoader(nullptr)
 {
-    settings = new QSettings(QLatin1String(ORGANISATION_NAME), QLatin1String(APPLICATION_NAME));
+    settings = new QSettings(SettingsFormat::format(), QSettings::UserScope,
+        QLatin1String(ORGANISATION_NAME), QLatin1String(APPLICATION_NAME));
     if (storedDifficulty(-1) == -1)
         settings->setValue(QLatin1String(DifficultyKey), DEFAULT_DIFICULTY);
 

@@ -6,6 +6,7 @@
 #include "fuzzsupport.h"
 #include "puzzlefirst.h"
 #include "puzzlepiece.h"
+#include "settingsformat.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,7 +21,7 @@ namespace {
 
 QString settingsPath()
 {
-    return QSettings(
+    return QSettings(SettingsFormat::format(), QSettings::UserScope,
         QLatin1String(PuzzleFirst::ORGANISATION_NAME), QLatin1String(PuzzleFirst::APPLICATION_NAME))
         .fileName();
 }
@@ -111,7 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     stampAfresh(path);
     {
-        QSettings settings(QStringLiteral("Zendrakk"), QStringLiteral("Plivora"));
+        QSettings settings(SettingsFormat::format(), QSettings::UserScope,
+            QLatin1String(PuzzleFirst::ORGANISATION_NAME),
+            QLatin1String(PuzzleFirst::APPLICATION_NAME));
         bool readable = false;
         const int stored = settings.value(QStringLiteral("current/difficulty")).toInt(&readable);
         if (!readable || stored != difficulty)

@@ -9,6 +9,7 @@
 #include <QMetaMethod>
 #include <QProcess>
 #include <QSet>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -131,6 +132,7 @@ private slots:
     void scoreIsWholeSeconds();
     void storedHighscoresRead_data();
     void storedHighscoresRead();
+    void damagedTypedValueKeptAsText();
     void resetShufflesByDifficulty_data();
     void resetShufflesByDifficulty();
     void resetsDealFreshUnsolvedBoards_data();
@@ -502,6 +504,42 @@ void TestPuzzleFirst::storedHighscoresRead()
     storeSetting(QStringLiteral("highscore/1"), stored);
     Engine engine;
     QCOMPARE(engine.GetHighscores(), QList<int>({3, reads, -1}));
+}
+
+void TestPuzzleFirst::damagedTypedValueKeptAsText()
+{
+    // A typed value whose inner count asks for gigabytes, in a section the game never reads. The
+    // store must neither decode it when a game is scored nor lose it: every line comes back as it
+    // was, the unclosed section header closed.
+    QFile damaged(QFINDTESTDATA("data/settings-damaged-typed-value.conf"));
+    QVERIFY(damaged.open(QIODevice::ReadOnly));
+    const QByteArray original = damaged.readAll();
+    QFile store(QSettings(
+        QLatin1String(PuzzleFirst::ORGANISATION_NAME), QLatin1String(PuzzleFirst::APPLICATION_NAME))
+                    .fileName());
+    QVERIFY(QDir().mkpath(QFileInfo(store).path()));
+    QVERIFY(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(store.write(original), original.size());
+    store.close();
+
+    FakeClock clock;
+    {
+        Engine engine(nullptr, clock.clock());
+        QCOMPARE(engine.GetDifficulty(), 2);
+        QVERIFY(engine.movePiece(1, 0, true));
+        engine.StartGame();
+        QVERIFY(engine.moveLeft());
+        QCOMPARE(engine.GetHighscores(), QList<int>({0, -1, -1}));
+    }
+
+    QVERIFY(store.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rewritten = store.readAll().split('\n');
+    QVERIFY(rewritten.contains("0=0"));
+    for (QByteArray line : original.split('\n')) {
+        if (line == "[highscoree(3 4)")
+            line += ']';
+        QVERIFY2(rewritten.contains(line), line.constData());
+    }
 }
 
 void TestPuzzleFirst::resetShufflesByDifficulty_data()
