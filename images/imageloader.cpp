@@ -12,6 +12,7 @@
 #include <QPixmap>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -57,13 +58,15 @@ QList<QGraphicsItem *> ImageLoader::LoadAndSplitImage(const QString &filename, i
     const int piecePixels = qRound(PieceSize * pixelRatio);
     const int picturePixels = PiecesPerSide * piecePixels;
 
-    const QImage image = PictureCheck::readPicture(filename, picturePixels);
+    QImage image = PictureCheck::readPicture(filename, picturePixels);
     if (image.isNull())
         return GetDefault(w, h);
 
-    // Stretched or squeezed to fill the square whatever its shape, without smoothing.
+    // Stretched or squeezed to fill the square whatever its shape, without smoothing. The image
+    // is handed over, so that the pixmap takes its pixels over (converting them in place where
+    // it must) and a large picture is not held twice at full size.
     const QPixmap picture =
-        QPixmap::fromImage(image, Qt::AutoColor)
+        QPixmap::fromImage(std::move(image), Qt::AutoColor)
             .scaled(picturePixels, picturePixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
     // Set on every piece, also at ratio 1: a picture read from a file named "name@2x.png" comes
