@@ -38,6 +38,15 @@ QGraphicsItem *itemAt(const PuzzleFirst &engine, int x, int y)
     return engine.getPieceAt(x, y)->getItem();
 }
 
+// Wires the view to the engine as the window does, and shows it large enough for the board.
+bool showWired(PuzzleFirst &engine, Board &board)
+{
+    wire(engine, board);
+    board.resize(400, 400);
+    board.show();
+    return !QTest::currentTestFailed() && QTest::qWaitForWindowExposed(&board);
+}
+
 QPoint viewportPoint(const Board &board, const QPointF &scenePoint)
 {
     return board.mapFromScene(scenePoint);
@@ -227,10 +236,7 @@ void TestBoard::clickOnSlidingTileGivesItsNewPlace()
 {
     PuzzleFirst engine;
     Board board(&engine);
-    wire(engine, board);
-    board.resize(400, 400);
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    QVERIFY(showWired(engine, board));
     engine.StartGame();
 
     QGraphicsItem *tile = itemAt(engine, 1, 0);
@@ -332,10 +338,7 @@ void TestBoard::solveShuffledGameByMouse()
 
     PuzzleFirst engine;
     Board board(&engine);
-    wire(engine, board);
-    board.resize(400, 400);
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    QVERIFY(showWired(engine, board));
     QSignalSpy solved(&engine, &PuzzleFirst::PuzzleSolved);
     QSignalSpy scored(&engine, &PuzzleFirst::NewHighScore);
 
@@ -381,10 +384,7 @@ void TestBoard::touchTaps()
             writeRegionPicture(workDir.filePath(QStringLiteral("default.png")), QSize(300, 300)));
     PuzzleFirst engine;
     Board board(&engine);
-    wire(engine, board);
-    board.resize(400, 400);
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    QVERIFY(showWired(engine, board));
     engine.ResetGame();
     settle(board);
     // The view follows the scene's grown extent once events are processed.
