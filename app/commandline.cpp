@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "buildinfo.h"
 #include "puzzlefirst.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
-
-#ifndef PLIVORA_VERSION
-#error "the build defines PLIVORA_VERSION"
-#endif
 
 namespace {
 
@@ -107,7 +104,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     if (parser.isSet(QStringLiteral("version"))) {
         what = ShowText;
         message = QStringLiteral("%1 %2\n").arg(
-            QLatin1String(PuzzleFirst::APPLICATION_NAME), QStringLiteral(PLIVORA_VERSION));
+            QLatin1String(PuzzleFirst::APPLICATION_NAME), QLatin1String(BuildInfo::VERSION));
         return;
     }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buildinfo.h"
 #include "commandline.h"
 #include "puzzlefirst.h"
 #include "puzzleui.h"
@@ -48,7 +49,7 @@ int qMain(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(PuzzleFirst::APPLICATION_NAME));
     // Lets the desktop match the window with the menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zendrakk.Plivora"));
+    QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::DESKTOP_ID));
 
     PuzzleUI window(nullptr, commandLine.picture());
     window.showMaximized();

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "defaultpicture.h"
 
+#include "buildinfo.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-// The build passes the installed data folder as seen from the folder of the installed executable,
-// e.g. "../share/plivora" from bin/ or games/.
-#ifndef PLIVORA_DATA_FROM_BIN
-#error "the build defines PLIVORA_DATA_FROM_BIN"
-#endif
 
 QStringList DefaultPicture::candidates()
 {
@@ -19,9 +16,9 @@ QStringList DefaultPicture::candidates()
     const QString appDir = QCoreApplication::applicationDirPath();
     if (!appDir.isEmpty()) {
         places.append(QDir::cleanPath(appDir + QLatin1Char('/')
-            + QLatin1String(PLIVORA_DATA_FROM_BIN) + QLatin1Char('/') + name));
+            + QLatin1String(BuildInfo::DATA_FROM_BIN) + QLatin1Char('/') + name));
     }
-    const QString dataName = QStringLiteral("plivora/") + name;
+    const QString dataName = QLatin1String(BuildInfo::DATA_FOLDER) + QLatin1Char('/') + name;
     for (const QString &dir :
         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         places.append(dir + QLatin1Char('/') + dataName);

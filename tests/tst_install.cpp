@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buildinfo.h"
 #include "imageloader.h"
 #include "testsupport.h"
 
@@ -94,7 +95,7 @@ void TestInstall::installsTheGameAndItsDataOnly()
 
     const QString version = run(
         prefix + QStringLiteral("/bin/plivora"), {QStringLiteral("--version")}, QDir::rootPath());
-    QCOMPARE(version, QStringLiteral("Plivora " PLIVORA_VERSION));
+    QCOMPARE(version, QStringLiteral("Plivora %1").arg(BuildInfo::VERSION));
 }
 
 void TestInstall::defaultPictureFoundFromAnywhere_data()

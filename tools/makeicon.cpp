@@ -2,6 +2,8 @@
 // Draws the game's icon: a 3 x 3 board with the top-left tile missing, the tiles in the colours of
 // the default picture (sky, mountains, meadow). Writes the scalable SVG and the PNG sizes into a
 // hicolor icon tree. Usage: makeicon <icons/hicolor>
+#include "buildinfo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -12,7 +14,6 @@
 
 namespace {
 
-const char IconName[] = "org.zendrakk.Plivora";
 constexpr int Canvas = 256; // the SVG's units; the PNGs scale them
 const int PngSizes[] = {48, 64, 128, 256};
 
@@ -105,7 +106,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    const QString file = QLatin1String(IconName);
+    const QString file = QLatin1String(BuildInfo::DESKTOP_ID);
 
     const QString scalable = QStringLiteral("scalable/apps");
     QFile svgFile(root.filePath(scalable + QLatin1Char('/') + file + QStringLiteral(".svg")));
