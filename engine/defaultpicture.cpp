@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-
 QStringList DefaultPicture::candidates()
 {
     const QString name = QLatin1String(FILE_NAME);

@@ -100,8 +100,8 @@ void TestCommandLine::withoutDisplay_data()
         << QStringList {"--help-all"} << 0 << (help + QStringList {"-platform", "-style"})
         << QStringList() << QStringList();
     QTest::newRow("version") << QStringList {"--version"} << 0
-                             << QStringList {QStringLiteral("Plivora %1\n").arg(BuildInfo::VERSION)} << QStringList()
-                             << QStringList();
+                             << QStringList {QStringLiteral("Plivora %1\n").arg(BuildInfo::VERSION)}
+                             << QStringList() << QStringList();
     QTest::newRow("version after a toolkit option")
         << QStringList {"-platform", "xcb", "-v"} << 0 << QStringList {BuildInfo::VERSION}
         << QStringList() << QStringList();
