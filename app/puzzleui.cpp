@@ -4,7 +4,6 @@
 #include "board.h"
 #include "keyboardinput.h"
 #include "puzzlefirst.h"
-#include "puzzlepiece.h"
 #include "rotationinput.h"
 
 #include <QBoxLayout>
@@ -12,7 +11,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
-#include <QGraphicsItem>
 #include <QLCDNumber>
 #include <QMessageBox>
 #include <QPalette>
@@ -99,10 +97,10 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     mainLayout->addLayout(buttonLayout1);
 
     // Room for the whole board however small the window is made, so it never needs scrolling.
-    const QRectF tile = engine->getPieceAt(0, 0)->getItem()->boundingRect();
+    const QSize tile = board->tileSize();
     const int frame = 2 * board->frameWidth() + BoardSlack;
-    board->setMinimumSize(PuzzleFirst::COLS * int(tile.width()) + frame,
-        PuzzleFirst::ROWS * int(tile.height()) + frame);
+    board->setMinimumSize(
+        PuzzleFirst::COLS * tile.width() + frame, PuzzleFirst::ROWS * tile.height() + frame);
 
     auto *central = new QWidget(nullptr);
     setCentralWidget(central);

@@ -32,83 +32,83 @@ Board::~Board()
     // The tile items of the engine's current set stay the engine's: take them out of the scene
     // so that deleting the scene does not delete what the engine still holds. Without an engine
     // they are the scene's alone.
-    if (engine) {
-        for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
-            for (int x = 0; x < PuzzleFirst::COLS; ++x) {
-                QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
-                if (item->scene() == scene)
-                    scene->removeItem(item);
-            }
-        }
+    for (const PuzzlePiece *piece : gridPieces()) {
+        if (piece->getItem()->scene() == scene)
+            scene->removeItem(piece->getItem());
     }
     delete scene;
 }
 
-void Board::UpdateBoard()
+QList<PuzzlePiece *> Board::gridPieces() const
+{
+    QList<PuzzlePiece *> pieces;
+    if (!engine)
+        return pieces;
+    pieces.reserve(PuzzleFirst::ROWS * PuzzleFirst::COLS);
+    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
+        for (int x = 0; x < PuzzleFirst::COLS; ++x)
+            pieces.append(engine->getPieceAt(x, y));
+    }
+    return pieces;
+}
+
+QSize Board::tileSize() const
 {
     if (!engine)
-        return;
+        return QSize();
     const QRectF tile = engine->getPieceAt(0, 0)->getItem()->boundingRect();
-    const int w = int(tile.width());
-    const int h = int(tile.height());
-    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
-        for (int x = 0; x < PuzzleFirst::COLS; ++x) {
-            QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
-            item->setData(PuzzleFirst::TARGET_X_KEY, x * w);
-            item->setData(PuzzleFirst::TARGET_Y_KEY, y * h);
-        }
+    return QSize(int(tile.width()), int(tile.height()));
+}
+
+void Board::UpdateBoard()
+{
+    const QSize tile = tileSize();
+    const QList<PuzzlePiece *> pieces = gridPieces();
+    for (int cell = 0; cell < pieces.size(); ++cell) {
+        QGraphicsItem *item = pieces.at(cell)->getItem();
+        item->setData(PuzzleFirst::TARGET_X_KEY, cell % PuzzleFirst::COLS * tile.width());
+        item->setData(PuzzleFirst::TARGET_Y_KEY, cell / PuzzleFirst::COLS * tile.height());
     }
 }
 
 void Board::ReloadBoard()
 {
-    if (!engine) {
-        scene->clear();
-        return;
-    }
     // clear() deletes what the scene holds, which must be the previous set only: items of the
     // current set already in the scene are taken out first and put back below.
-    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
-        for (int x = 0; x < PuzzleFirst::COLS; ++x) {
-            QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
-            if (item->scene() == scene)
-                scene->removeItem(item);
-        }
+    const QList<PuzzlePiece *> pieces = gridPieces();
+    for (const PuzzlePiece *piece : pieces) {
+        if (piece->getItem()->scene() == scene)
+            scene->removeItem(piece->getItem());
     }
     scene->clear();
+    if (!engine)
+        return;
 
-    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
-        for (int x = 0; x < PuzzleFirst::COLS; ++x) {
-            const PuzzlePiece *piece = engine->getPieceAt(x, y);
-            if (piece->getId() != 0)
-                scene->addItem(piece->getItem());
-        }
+    for (const PuzzlePiece *piece : pieces) {
+        if (piece->getId() != 0)
+            scene->addItem(piece->getItem());
     }
     UpdateBoard();
 }
 
 void Board::DoTick()
 {
-    if (!engine)
-        return;
-    for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
-        for (int x = 0; x < PuzzleFirst::COLS; ++x) {
-            QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
-            const int tx = item->data(PuzzleFirst::TARGET_X_KEY).toInt();
-            const int ty = item->data(PuzzleFirst::TARGET_Y_KEY).toInt();
+    for (const PuzzlePiece *piece : gridPieces()) {
+        QGraphicsItem *item = piece->getItem();
+        const int tx = item->data(PuzzleFirst::TARGET_X_KEY).toInt();
+        const int ty = item->data(PuzzleFirst::TARGET_Y_KEY).toInt();
 
-            QPointF pos = item->pos();
-            if (pos.x() < tx)
-                item->setPos(pos.x() + 1, pos.y());
-            else if (pos.x() > tx)
-                item->setPos(pos.x() - 1, pos.y());
+        QPointF pos = item->pos();
+        if (pos.x() < tx)
+            item->setPos(pos.x() + 1, pos.y());
+        else if (pos.x() > tx)
+            item->setPos(pos.x() - 1, pos.y());
 
-            pos = item->pos();
-            if (pos.y() < ty)
-                item->setPos(pos.x(), pos.y() + 1);
-            else if (pos.y() > ty)
-                item->setPos(pos.x(), pos.y() - 1);
-        }
+        pos = item->pos();
+        if (pos.y() < ty)
+            item->setPos(pos.x(), pos.y() + 1);
+        else if (pos.y() > ty)
+            item->setPos(pos.x(), pos.y() - 1);
     }
 }
 

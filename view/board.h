@@ -3,10 +3,13 @@
 #define BOARD_H
 
 #include <QGraphicsView>
+#include <QList>
 #include <QPointer>
+#include <QSize>
 #include <QTimer>
 
 class PuzzleFirst;
+class PuzzlePiece;
 class QGraphicsScene;
 class QMouseEvent;
 
@@ -34,10 +37,18 @@ public slots:
     // One animation step.
     void DoTick();
 
+    // The size of one tile in scene units, as the tile item at grid (0, 0) measures; all tiles of
+    // a set measure the same. Empty without an engine.
+    QSize tileSize() const;
+
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The pieces of the engine's grid, the empty square's too, row by row from the top left, so
+    // that the piece at column x, row y is number x + COLS * y; none without an engine.
+    QList<PuzzlePiece *> gridPieces() const;
+
     QGraphicsScene *scene;
     // Guarded: the window deletes the engine before the board view is destroyed.
     QPointer<PuzzleFirst> engine;
