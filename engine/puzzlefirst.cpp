@@ -22,56 +22,32 @@ QString highscoreKey(int position)
     return QStringLiteral("highscore/%1").arg(position);
 }
 
-// Whether a stored value reads as an int: an integer within int range, or a text that is wholly
-// a decimal integer within int range. QVariant's own conversion would wrap "99999999999" around
-// and still report success, and would read any other text as 0.
+// Whether a stored value reads as an int: one the game itself stored, or a text that is wholly a
+// decimal integer within int range. The store keeps what it reads from the file as text, and
+// QVariant's own conversion of a text would wrap "99999999999" around and still report success,
+// and would read any other text as 0.
 bool readStoredInt(const QVariant &value, int *result)
 {
-    switch (value.typeId()) {
-    case QMetaType::Int:
+    if (value.typeId() == QMetaType::Int) {
         *result = value.toInt();
         return true;
-    case QMetaType::Short:
-    case QMetaType::Long:
-    case QMetaType::LongLong:
-    case QMetaType::SChar: {
-        const qlonglong number = value.toLongLong();
-        if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
-            return false;
-        *result = int(number);
-        return true;
     }
-    case QMetaType::UShort:
-    case QMetaType::UInt:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong:
-    case QMetaType::UChar: {
-        const qulonglong number = value.toULongLong();
-        if (number > qulonglong(std::numeric_limits<int>::max()))
-            return false;
-        *result = int(number);
-        return true;
-    }
-    case QMetaType::QString:
-    case QMetaType::QByteArray: {
-        const QString text = value.toString();
-        qsizetype digits = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
-        if (digits == text.size())
-            return false;
-        for (qsizetype i = digits; i < text.size(); ++i) {
-            if (text.at(i) < u'0' || text.at(i) > u'9')
-                return false;
-        }
-        bool ok = false;
-        const int number = text.toInt(&ok, 10);
-        if (!ok)
-            return false;
-        *result = number;
-        return true;
-    }
-    default:
+    if (value.typeId() != QMetaType::QString)
         return false;
+    const QString text = value.toString();
+    qsizetype digits = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+    if (digits == text.size())
+        return false;
+    for (qsizetype i = digits; i < text.size(); ++i) {
+        if (text.at(i) < u'0' || text.at(i) > u'9')
+            return false;
     }
+    bool ok = false;
+    const int number = text.toInt(&ok, 10);
+    if (!ok)
+        return false;
+    *result = number;
+    return true;
 }
 
 } // namespace

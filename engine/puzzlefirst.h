@@ -50,7 +50,7 @@ public:
     explicit PuzzleFirst(QObject *parent = nullptr, Clock clock = Clock());
     ~PuzzleFirst() override;
 
-    // The piece at column x, row y; both must lie in 0..2.
+    // The piece at column x, row y; null for a position outside the grid.
     PuzzlePiece *getPieceAt(int x, int y) const;
 
     // NUM_OF_HIGHSCORES times in whole seconds, best first, -1 for an empty position.

@@ -58,7 +58,7 @@ QList<QGraphicsItem *> ImageLoader::LoadAndSplitImage(const QString &filename, i
     const int piecePixels = qRound(PieceSize * pixelRatio);
     const int picturePixels = PiecesPerSide * piecePixels;
 
-    QImage image = PictureCheck::readPicture(filename, picturePixels);
+    QImage image = PictureCheck::decodePicture(filename, picturePixels);
     if (image.isNull())
         return GetDefault(w, h);
 

@@ -164,7 +164,7 @@ bool pngIsWhole(QIODevice *device)
     return false;
 }
 
-QImage readPicture(const QString &filename, int size)
+QImage decodePicture(const QString &filename, int size)
 {
     // Only regular files: opening a FIFO blocks until a writer comes, a device may never end.
     if (!QFileInfo(filename).isFile())

@@ -14,9 +14,9 @@ namespace PictureCheck {
 
 // Decodes the picture in filename, at a reduced size where the format allows that cheaply (never
 // below size x size pixels), or returns a null image.
-QImage readPicture(const QString &filename, int size);
+QImage decodePicture(const QString &filename, int size);
 
-// The structure walks behind readPicture, open for testing them on their own.
+// The structure walks behind decodePicture, open for testing them on their own.
 
 struct JpegLayout
 {

@@ -263,14 +263,14 @@ void TestPictureCheck::progressiveCap()
 
     if (refusedUnread) {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        QVERIFY(PictureCheck::readPicture(path, 150).isNull());
+        QVERIFY(PictureCheck::decodePicture(path, 150).isNull());
     } else if (sof == 0xC2) {
         // Let through to the decoder, which runs out of the memory it is allowed.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("[Bb]acking store")));
-        QVERIFY(PictureCheck::readPicture(path, 150).isNull());
+        QVERIFY(PictureCheck::decodePicture(path, 150).isNull());
     } else {
         // Decoded at a reduced size; the decoder fills in the short scan, with a complaint.
-        const QImage image = PictureCheck::readPicture(path, 150);
+        const QImage image = PictureCheck::decodePicture(path, 150);
         QVERIFY(!image.isNull());
         QVERIFY(image.width() >= 150 && image.width() <= 2001);
     }
@@ -299,7 +299,7 @@ void TestPictureCheck::allocationLimit()
     QVERIFY(writeRegionPicture(path, size));
     const int previous = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(megabytes);
-    const QImage image = PictureCheck::readPicture(path, 150);
+    const QImage image = PictureCheck::decodePicture(path, 150);
     QImageReader::setAllocationLimit(previous);
     QCOMPARE(image.size(), readable ? size : QSize(0, 0));
 }
@@ -331,7 +331,7 @@ void TestPictureCheck::reducedSize()
 
     const QString path = dir.filePath(QStringLiteral("picture.") + QString::fromLatin1(format));
     QVERIFY(writeRegionPicture(path, size, format.constData()));
-    QCOMPARE(PictureCheck::readPicture(path, 150).size(), read);
+    QCOMPARE(PictureCheck::decodePicture(path, 150).size(), read);
 }
 
 PLIVORA_TEST_MAIN(TestPictureCheck)
