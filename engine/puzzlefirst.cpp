@@ -228,9 +228,16 @@ void PuzzleFirst::Shuffle(int moves)
     if (FindEmptyPiece() == QPoint(-1, -1))
         return;
 
-    // The way the empty square travels for each direction number; 0 and 1, 2 and 3 undo each
-    // other.
-    static const QPoint steps[4] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    // The direction moves by number, each with the way it takes the empty square; 0 and 1, 2 and
+    // 3 undo each other.
+    struct Direction
+    {
+        bool (PuzzleFirst::*move)(bool);
+        QPoint step;
+    };
+    static const Direction directions[4] = {{&PuzzleFirst::moveLeft, {-1, 0}},
+        {&PuzzleFirst::moveRight, {1, 0}}, {&PuzzleFirst::moveUp, {0, -1}},
+        {&PuzzleFirst::moveDown, {0, 1}}};
 
     int lastMade = -1;
     for (int i = 0; i < moves; ++i) {
@@ -245,7 +252,7 @@ void PuzzleFirst::Shuffle(int moves)
         int count = 0;
         for (bool undoRule : {true, false}) {
             for (int direction = 0; direction < 4; ++direction) {
-                const QPoint target = empty + steps[direction];
+                const QPoint target = empty + directions[direction].step;
                 if (isMoveValid(target.x(), target.y())
                     && !(undoRule && lastMade != -1 && direction == (lastMade ^ 1))
                     && !(finalMove && wouldCompleteGoal(target)))
@@ -258,20 +265,7 @@ void PuzzleFirst::Shuffle(int moves)
             return;
 
         const int direction = allowed[QRandomGenerator::global()->bounded(count)];
-        switch (direction) {
-        case 0:
-            moveLeft(true);
-            break;
-        case 1:
-            moveRight(true);
-            break;
-        case 2:
-            moveUp(true);
-            break;
-        case 3:
-            moveDown(true);
-            break;
-        }
+        (this->*directions[direction].move)(true);
         lastMade = direction;
     }
 }
