@@ -126,61 +126,72 @@ QList<int> gridIds(const PuzzleFirst &engine)
 
 namespace {
 
-    using State = quint64; // four bits a cell, cell x + 3 * y in bits 4 * (x + 3 * y)
-
-    int cellOf(State state, int id)
+    int cellOf(BoardKey board, int id)
     {
         for (int cell = 0; cell < 9; ++cell) {
-            if (int((state >> (4 * cell)) & 0xF) == id)
+            if (int((board >> (4 * cell)) & 0xF) == id)
                 return cell;
         }
         return -1;
     }
 
-    State swapCells(State state, int a, int b)
+    BoardKey swapCells(BoardKey board, int a, int b)
     {
-        const State va = (state >> (4 * a)) & 0xF;
-        const State vb = (state >> (4 * b)) & 0xF;
-        state &= ~((State(0xF) << (4 * a)) | (State(0xF) << (4 * b)));
-        return state | (va << (4 * b)) | (vb << (4 * a));
+        const BoardKey va = (board >> (4 * a)) & 0xF;
+        const BoardKey vb = (board >> (4 * b)) & 0xF;
+        board &= ~((BoardKey(0xF) << (4 * a)) | (BoardKey(0xF) << (4 * b)));
+        return board | (va << (4 * b)) | (vb << (4 * a));
     }
 
 } // namespace
 
-QList<QPoint> solution(const PuzzleFirst &engine)
+BoardKey boardKey(const QList<int> &ids)
 {
-    State start = 0;
-    const QList<int> ids = gridIds(engine);
+    BoardKey key = 0;
     for (int cell = 0; cell < 9; ++cell)
-        start |= State(ids.at(cell)) << (4 * cell);
-    State goal = 0;
-    for (int cell = 0; cell < 9; ++cell)
-        goal |= State(cell) << (4 * cell);
+        key |= BoardKey(ids.at(cell)) << (4 * cell);
+    return key;
+}
 
-    // Breadth-first search; each state remembers the state it came from.
-    std::unordered_map<State, State> from {{start, start}};
-    std::deque<State> queue {start};
-    while (!queue.empty() && !from.count(goal)) {
-        const State state = queue.front();
+BoardKey goalBoard()
+{
+    return boardKey({0, 1, 2, 3, 4, 5, 6, 7, 8});
+}
+
+std::unordered_map<BoardKey, Reached> searchBoards(BoardKey start, std::optional<BoardKey> until)
+{
+    std::unordered_map<BoardKey, Reached> reached {{start, {start, 0}}};
+    std::deque<BoardKey> queue {start};
+    while (!queue.empty() && !(until && reached.count(*until))) {
+        const BoardKey board = queue.front();
         queue.pop_front();
-        const int empty = cellOf(state, 0);
+        const int distance = reached.at(board).distance;
+        const int empty = cellOf(board, 0);
         const int ex = empty % 3;
         const int ey = empty / 3;
         const QPoint neighbours[] = {{ex - 1, ey}, {ex + 1, ey}, {ex, ey - 1}, {ex, ey + 1}};
         for (const QPoint &n : neighbours) {
             if (n.x() < 0 || n.x() > 2 || n.y() < 0 || n.y() > 2)
                 continue;
-            const State next = swapCells(state, empty, n.x() + 3 * n.y());
-            if (from.emplace(next, state).second)
+            const BoardKey next = swapCells(board, empty, n.x() + 3 * n.y());
+            if (reached.emplace(next, Reached {board, distance + 1}).second)
                 queue.push_back(next);
         }
     }
+    return reached;
+}
+
+QList<QPoint> solution(const PuzzleFirst &engine)
+{
+    const BoardKey start = boardKey(gridIds(engine));
+    const BoardKey goal = goalBoard();
+    const auto reached = searchBoards(start, goal);
     QList<QPoint> moves;
-    if (!from.count(goal))
+    if (!reached.count(goal))
         return moves;
-    for (State state = goal; state != start; state = from.at(state)) {
+    for (BoardKey board = goal; board != start; board = reached.at(board).from) {
         // The tile to move lies where the empty square is after the move.
-        const int cell = cellOf(state, 0);
+        const int cell = cellOf(board, 0);
         moves.prepend(QPoint(cell % 3, cell / 3));
     }
     return moves;

@@ -16,7 +16,9 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <unordered_map>
 
 class Board;
 class PuzzleFirst;
@@ -42,6 +44,22 @@ QString describeTiles(const PuzzleFirst &engine);
 
 // The tile ids of the engine's grid, cell x + 3 * y first.
 QList<int> gridIds(const PuzzleFirst &engine);
+
+// A board as the tile ids of its cells, cell x + 3 * y in the four bits from 4 * (x + 3 * y).
+using BoardKey = quint64;
+BoardKey boardKey(const QList<int> &ids);
+BoardKey goalBoard();
+
+// How a breadth-first search reached a board: from which board, and in how many moves.
+struct Reached
+{
+    BoardKey from;
+    int distance;
+};
+// The boards that moves reach from start, each by the fewest moves: all of them, or those found
+// until the search reaches the board until.
+std::unordered_map<BoardKey, Reached> searchBoards(
+    BoardKey start, std::optional<BoardKey> until = std::nullopt);
 
 // The grid positions to move, one after the other, that bring the engine's grid back to the goal
 // order by the fewest moves.

@@ -13,9 +13,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include <deque>
-#include <unordered_map>
-
 using namespace TestSupport;
 
 namespace {
@@ -52,39 +49,10 @@ struct SignalLog
 
 const QList<int> GoalIds = {0, 1, 2, 3, 4, 5, 6, 7, 8};
 
-quint64 boardKey(const QList<int> &ids)
+// The fewest moves from every reachable board to the goal order.
+const std::unordered_map<BoardKey, Reached> &distancesToGoal()
 {
-    quint64 key = 0;
-    for (int cell = 0; cell < 9; ++cell)
-        key |= quint64(ids.at(cell)) << (4 * cell);
-    return key;
-}
-
-// The fewest moves from every reachable board to the goal order, by a breadth-first search from
-// the goal order.
-const std::unordered_map<quint64, int> &distancesToGoal()
-{
-    static const std::unordered_map<quint64, int> distances = [] {
-        std::unordered_map<quint64, int> found {{boardKey(GoalIds), 0}};
-        std::deque<QList<int>> queue {GoalIds};
-        while (!queue.empty()) {
-            const QList<int> board = queue.front();
-            queue.pop_front();
-            const int distance = found.at(boardKey(board));
-            const int empty = int(board.indexOf(0));
-            const int neighbours[] = {empty - 3, empty + 3, empty % 3 > 0 ? empty - 1 : -1,
-                empty % 3 < 2 ? empty + 1 : -1};
-            for (const int cell : neighbours) {
-                if (cell < 0 || cell > 8)
-                    continue;
-                QList<int> next = board;
-                next.swapItemsAt(empty, cell);
-                if (found.emplace(boardKey(next), distance + 1).second)
-                    queue.push_back(next);
-            }
-        }
-        return found;
-    }();
+    static const auto distances = searchBoards(goalBoard());
     return distances;
 }
 
@@ -633,7 +601,7 @@ void TestPuzzleFirst::resetsDealFreshUnsolvedBoards()
         QCOMPARE(moved.count(), moves);
 
         const quint64 board = boardKey(gridIds(engine));
-        const int distance = distances.at(board);
+        const int distance = distances.at(board).distance;
         QVERIFY2(distance > 0, "a game started solved");
         QVERIFY(distance <= moves);
         if (difficulty == PuzzleFirst::EASY)
