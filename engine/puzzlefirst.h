@@ -99,6 +99,8 @@ protected:
     void Shuffle(int moves);
 
 private:
+    friend class TestPuzzleFirst;
+
     // Whether sliding the tile at the given cell into the empty square gives the goal order.
     bool wouldCompleteGoal(const QPoint &tile) const;
     int storedDifficulty(int fallback) const;

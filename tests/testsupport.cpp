@@ -197,9 +197,19 @@ QList<QPoint> solution(const PuzzleFirst &engine)
     return moves;
 }
 
+QList<QGraphicsItem *> sceneTiles(const Board &board)
+{
+    QList<QGraphicsItem *> tiles;
+    for (QGraphicsItem *item : board.items()) {
+        if (!item->parentItem())
+            tiles.append(item);
+    }
+    return tiles;
+}
+
 void settle(Board &board)
 {
-    QList<QGraphicsItem *> items = static_cast<QGraphicsView &>(board).scene()->items();
+    const QList<QGraphicsItem *> items = sceneTiles(board);
     for (int tick = 0; tick < 400; ++tick) {
         QList<QPointF> before;
         for (QGraphicsItem *item : std::as_const(items))

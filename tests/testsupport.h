@@ -65,6 +65,9 @@ std::unordered_map<BoardKey, Reached> searchBoards(
 // order by the fewest moves.
 QList<QPoint> solution(const PuzzleFirst &engine);
 
+// The tile items in the board view's scene (its top-level items), topmost first.
+QList<QGraphicsItem *> sceneTiles(const Board &board);
+
 // Calls Board::DoTick until no tile moves any more (at most 400 times).
 void settle(Board &board);
 

@@ -23,16 +23,6 @@ void wire(PuzzleFirst &engine, Board &board)
         QObject::connect(&board, SIGNAL(Clicked(int, int)), &engine, SLOT(movePiece(int, int))));
 }
 
-QList<QGraphicsItem *> topLevelItems(const Board &board)
-{
-    QList<QGraphicsItem *> items;
-    for (QGraphicsItem *item : static_cast<const QGraphicsView &>(board).scene()->items()) {
-        if (!item->parentItem())
-            items.append(item);
-    }
-    return items;
-}
-
 QGraphicsItem *itemAt(const PuzzleFirst &engine, int x, int y)
 {
     return engine.getPieceAt(x, y)->getItem();
@@ -100,7 +90,7 @@ void TestBoard::showsEightTilesAtRest()
     Board board(&engine);
     QCOMPARE(board.backgroundBrush(), QBrush(Qt::white, Qt::SolidPattern));
 
-    const QList<QGraphicsItem *> shown = topLevelItems(board);
+    const QList<QGraphicsItem *> shown = sceneTiles(board);
     QCOMPARE(shown.size(), 8);
     QVERIFY(!shown.contains(itemAt(engine, 0, 0)));
     QCOMPARE(itemAt(engine, 0, 0)->scene(), nullptr);
@@ -129,8 +119,8 @@ void TestBoard::pictureTilesSpreadFromTheCorner()
     wire(engine, board);
     engine.LoadImage(picture());
 
-    QCOMPARE(topLevelItems(board).size(), 8);
-    for (QGraphicsItem *item : topLevelItems(board)) {
+    QCOMPARE(sceneTiles(board).size(), 8);
+    for (QGraphicsItem *item : sceneTiles(board)) {
         QCOMPARE(item->type(), int(QGraphicsPixmapItem::Type));
         QCOMPARE(item->pos(), QPointF(0, 0));
     }
@@ -269,7 +259,7 @@ void TestBoard::reloadReplacesTheSet()
                     current.append(itemAt(engine, x, y));
             }
         }
-        QList<QGraphicsItem *> shown = topLevelItems(board);
+        QList<QGraphicsItem *> shown = sceneTiles(board);
         std::sort(shown.begin(), shown.end());
         std::sort(current.begin(), current.end());
         QCOMPARE(shown, current);
@@ -277,7 +267,7 @@ void TestBoard::reloadReplacesTheSet()
 
     // A second reload of the same set keeps the engine's items alive and shown.
     board.ReloadBoard();
-    QCOMPARE(topLevelItems(board).size(), 8);
+    QCOMPARE(sceneTiles(board).size(), 8);
     for (int x = 0; x < 3; ++x) {
         for (int y = 0; y < 3; ++y) {
             const PuzzlePiece *piece = engine.getPieceAt(x, y);
@@ -307,13 +297,13 @@ void TestBoard::manyGamesAndEitherDestructionOrder()
             engine->ResetGame();
         for (int tick = 0; tick < 5; ++tick)
             board->DoTick();
-        QCOMPARE(topLevelItems(*board).size(), 8);
+        QCOMPARE(sceneTiles(*board).size(), 8);
     }
 
     if (engineFirst) {
         delete engine;
         // The board view outlives its engine: its tiles are its scene's alone now.
-        QCOMPARE(topLevelItems(*board).size(), 8);
+        QCOMPARE(sceneTiles(*board).size(), 8);
         board->DoTick();
         board->UpdateBoard();
         delete board;

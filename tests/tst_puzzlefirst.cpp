@@ -17,18 +17,6 @@ using namespace TestSupport;
 
 namespace {
 
-// Opens the engine's protected operations to the tests.
-class Engine : public PuzzleFirst
-{
-public:
-    using PuzzleFirst::ChangeModel;
-    using PuzzleFirst::FindEmptyPiece;
-    using PuzzleFirst::isMoveValid;
-    using PuzzleFirst::isPuzzleFinished;
-    using PuzzleFirst::PuzzleFirst;
-    using PuzzleFirst::Shuffle;
-};
-
 // Records the engine's signals in the order they come.
 struct SignalLog
 {
@@ -145,7 +133,7 @@ void TestPuzzleFirst::metaObjectListsShortForms()
 
 void TestPuzzleFirst::constructionGivesGoalOrder()
 {
-    Engine engine;
+    PuzzleFirst engine;
     for (int x = 0; x < 3; ++x) {
         for (int y = 0; y < 3; ++y) {
             const PuzzlePiece *piece = engine.getPieceAt(x, y);
@@ -191,14 +179,14 @@ void TestPuzzleFirst::constructorEnsuresDifficulty()
 
     if (stored.isValid())
         storeSetting(QStringLiteral("current/difficulty"), stored);
-    Engine engine;
+    PuzzleFirst engine;
     QCOMPARE(storedSetting(QStringLiteral("current/difficulty")).toString(), storedAfter);
     QCOMPARE(engine.GetDifficulty(), difficulty);
 }
 
 void TestPuzzleFirst::getPieceAtReadsColumnThenRow()
 {
-    Engine engine;
+    PuzzleFirst engine;
     QCOMPARE(engine.getPieceAt(2, 0)->getId(), 2);
     QCOMPARE(engine.getPieceAt(0, 2)->getId(), 6);
     QCOMPARE(engine.getPieceAt(3, 0), nullptr);
@@ -207,7 +195,7 @@ void TestPuzzleFirst::getPieceAtReadsColumnThenRow()
 
 void TestPuzzleFirst::gridWithoutEmptySquareRefusesMoves()
 {
-    Engine engine;
+    PuzzleFirst engine;
     engine.StartGame();
     engine.getPieceAt(0, 0)->setId(9);
     QCOMPARE(engine.FindEmptyPiece(), QPoint(-1, -1));
@@ -218,7 +206,7 @@ void TestPuzzleFirst::gridWithoutEmptySquareRefusesMoves()
 
 void TestPuzzleFirst::forcedMoveWhileStopped()
 {
-    Engine engine;
+    PuzzleFirst engine;
     SignalLog log(engine);
     PuzzlePiece *tile = engine.getPieceAt(1, 0);
     PuzzlePiece *empty = engine.getPieceAt(0, 0);
@@ -274,7 +262,7 @@ void TestPuzzleFirst::directionMoves()
     QFETCH(bool, moves);
     QFETCH(QPoint, from);
 
-    Engine engine;
+    PuzzleFirst engine;
     for (const QPoint &cell : path)
         QVERIFY(engine.movePiece(cell.x(), cell.y(), true));
     engine.StartGame();
@@ -324,7 +312,7 @@ void TestPuzzleFirst::refusedPositions_data()
 void TestPuzzleFirst::refusedPositions()
 {
     QFETCH(QPoint, cell);
-    Engine engine;
+    PuzzleFirst engine;
     engine.StartGame();
     QSignalSpy changed(&engine, &PuzzleFirst::BoardChanged);
     QVERIFY(!engine.isMoveValid(cell.x(), cell.y()));
@@ -336,7 +324,7 @@ void TestPuzzleFirst::refusedPositions()
 
 void TestPuzzleFirst::oppositeMoveRestores()
 {
-    Engine engine;
+    PuzzleFirst engine;
     QVERIFY(engine.movePiece(1, 0, true));
     QVERIFY(engine.movePiece(1, 1, true)); // empty square now in the centre
     engine.StartGame();
@@ -358,7 +346,7 @@ void TestPuzzleFirst::oppositeMoveRestores()
 void TestPuzzleFirst::solvingMoveEndsGameInOrder()
 {
     FakeClock clock;
-    Engine engine(nullptr, clock.clock());
+    PuzzleFirst engine(nullptr, clock.clock());
     QVERIFY(engine.movePiece(0, 1, true));
     engine.StartGame();
     SignalLog log(engine);
@@ -405,7 +393,7 @@ void TestPuzzleFirst::highscoreInsertion()
         storeSetting(QStringLiteral("highscore/%1").arg(position), before.at(position));
 
     FakeClock clock;
-    Engine engine(nullptr, clock.clock());
+    PuzzleFirst engine(nullptr, clock.clock());
     QVERIFY(engine.movePiece(1, 0, true));
     engine.StartGame();
     SignalLog log(engine);
@@ -431,7 +419,7 @@ void TestPuzzleFirst::scoreIsWholeSeconds()
     QFETCH(int, milliseconds);
     QFETCH(int, score);
     FakeClock clock;
-    Engine engine(nullptr, clock.clock());
+    PuzzleFirst engine(nullptr, clock.clock());
     QVERIFY(engine.movePiece(1, 0, true));
     clock.now = 7000; // counted from the start of the game, not from construction
     engine.StartGame();
@@ -470,7 +458,7 @@ void TestPuzzleFirst::storedHighscoresRead()
     QFETCH(int, reads);
     storeSetting(QStringLiteral("highscore/0"), 3);
     storeSetting(QStringLiteral("highscore/1"), stored);
-    Engine engine;
+    PuzzleFirst engine;
     QCOMPARE(engine.GetHighscores(), QList<int>({3, reads, -1}));
 }
 
@@ -492,7 +480,7 @@ void TestPuzzleFirst::damagedTypedValueKeptAsText()
 
     FakeClock clock;
     {
-        Engine engine(nullptr, clock.clock());
+        PuzzleFirst engine(nullptr, clock.clock());
         QCOMPARE(engine.GetDifficulty(), 2);
         QVERIFY(engine.movePiece(1, 0, true));
         engine.StartGame();
@@ -533,7 +521,7 @@ void TestPuzzleFirst::resetShufflesByDifficulty()
     // Several resets, so that more than one draw sequence is seen.
     for (int round = 0; round < 5; ++round) {
         FakeClock clock;
-        Engine engine(nullptr, clock.clock());
+        PuzzleFirst engine(nullptr, clock.clock());
         SignalLog log(engine);
         clock.now = 5000;
         engine.ResetGame();
@@ -585,7 +573,7 @@ void TestPuzzleFirst::resetsDealFreshUnsolvedBoards()
     QCOMPARE(distances.size(), size_t(181440));
 
     storeSetting(QStringLiteral("current/difficulty"), difficulty);
-    Engine engine;
+    PuzzleFirst engine;
     QSignalSpy rebuilt(&engine, &PuzzleFirst::BoardPictureChanged);
     QSignalSpy moved(&engine, &PuzzleFirst::BoardChanged);
 
@@ -625,7 +613,7 @@ void TestPuzzleFirst::lastShuffleMoveNeverSolves_data()
 void TestPuzzleFirst::lastShuffleMoveNeverSolves()
 {
     QFETCH(QPoint, tile);
-    Engine engine;
+    PuzzleFirst engine;
     QSignalSpy moved(&engine, &PuzzleFirst::BoardChanged);
     // One of the three moves solves; each try would hit it by chance one time in three.
     for (int round = 0; round < 100; ++round) {
@@ -665,7 +653,7 @@ void TestPuzzleFirst::newGameTriggers()
     const QString picture = workDir.filePath(QStringLiteral("regions.png"));
     QVERIFY(writeRegionPicture(picture, QSize(150, 150)));
 
-    Engine engine;
+    PuzzleFirst engine;
     QCOMPARE(engine.GetDifficulty(), 1);
     SignalLog log(engine);
     if (action.startsWith("difficulty"))
@@ -694,7 +682,7 @@ void TestPuzzleFirst::newGameTriggers()
 
 void TestPuzzleFirst::resetDropsRunningGameUnscored()
 {
-    Engine engine;
+    PuzzleFirst engine;
     engine.ResetGame();
     SignalLog log(engine);
     engine.ResetGame();
@@ -708,7 +696,7 @@ void TestPuzzleFirst::clockBeforeAndAfterGames()
 {
     FakeClock clock;
     clock.now = 1000;
-    Engine engine(nullptr, clock.clock());
+    PuzzleFirst engine(nullptr, clock.clock());
     QCOMPARE(engine.GetElapsedTime(), 0);
     clock.now = 1030;
     QCOMPARE(engine.GetElapsedTime(), 0);
@@ -736,7 +724,7 @@ void TestPuzzleFirst::realClockCountsMilliseconds()
     // The engine's own clock against stopwatches started before it is read: a busy machine only
     // makes the wait longer and both readings larger. The engine's time is the difference of two
     // whole-millisecond readings, so it may exceed the stopwatch's by one.
-    Engine engine;
+    PuzzleFirst engine;
     QElapsedTimer sinceStart;
     sinceStart.start();
     engine.StartGame();

@@ -648,7 +648,7 @@ void TestPuzzleUI::tilesFollowTheScreen()
             QCOMPARE(tile->boundingRect(), QRectF(0, 0, 50, 50));
         }
         settle(*board(window));
-        QCOMPARE(static_cast<QGraphicsView *>(board(window))->scene()->itemsBoundingRect(),
+        QCOMPARE(sceneTiles(*board(window)).first()->scene()->itemsBoundingRect(),
             QRectF(0, 0, 150, 150));
         QCOMPARE(board(window)->minimumSize(), boardMinimum);
     }
