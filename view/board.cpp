@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board.h"
 
+#include "boardaccessible.h"
+
 #include "puzzlefirst.h"
 #include "puzzlepiece.h"
 
@@ -16,6 +18,7 @@ constexpr int TickMilliseconds = 10;
 
 Board::Board(PuzzleFirst *newengine, QWidget *parent) : QGraphicsView(parent), timer(nullptr)
 {
+    BoardAccessible::install();
     setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
     scene = new QGraphicsScene(nullptr);
     setScene(scene);
@@ -42,6 +45,11 @@ Board::~Board()
         }
     }
     delete scene;
+}
+
+PuzzleFirst *Board::getEngine() const
+{
+    return engine;
 }
 
 void Board::UpdateBoard()
