@@ -84,14 +84,15 @@ void BoardAccessible::followNewGame()
         return;
     newGamePending = true;
     // The engine shuffles right after the new set, within the same call; the report waits
-    // until the event loop runs again. The AT-SPI bridge forwards a reorder as a change of the
-    // board's children, which makes a screen reader read the cells afresh.
+    // until the event loop runs again. It is a name change of the board, which the AT-SPI
+    // bridge forwards (its reorder and table model events do not reach a client); the board,
+    // as a table, tells clients not to cache its cells, so they read the cells afresh.
     QMetaObject::invokeMethod(
         &listener,
         [this] {
             newGamePending = false;
             rememberIds();
-            QAccessibleEvent event(board(), QAccessible::ObjectReorder);
+            QAccessibleEvent event(board(), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&event);
         },
         Qt::QueuedConnection);

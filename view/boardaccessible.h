@@ -13,7 +13,7 @@ class BoardCellAccessible;
 // The board view for assistive technology: a 3 x 3 table whose nine cells, in reading order,
 // name the tiles where they lie now. It follows the engine's signals: after a move the two
 // cells that changed report a new name; a new game, shuffle and all, is reported once, as a
-// reordering of the whole board, when the shuffle is over.
+// name change of the whole board, when the shuffle is over.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
