@@ -2,7 +2,6 @@
 #include "board.h"
 
 #include "boardaccessible.h"
-
 #include "puzzlefirst.h"
 #include "puzzlepiece.h"
 
@@ -18,6 +17,7 @@ constexpr int TickMilliseconds = 10;
 
 Board::Board(PuzzleFirst *newengine, QWidget *parent) : QGraphicsView(parent), timer(nullptr)
 {
+    // Screen readers read the board as a table of its cells.
     BoardAccessible::install();
     setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
     scene = new QGraphicsScene(nullptr);
