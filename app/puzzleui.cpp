@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QLCDNumber>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
@@ -105,6 +106,15 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     auto *central = new QWidget(nullptr);
     setCentralWidget(central);
     central->setLayout(mainLayout);
+
+    // Names for assistive technology. On Linux the toolkit names a combo box after its current
+    // item and tells what it is for through the label whose buddy it is; that label is never
+    // shown. Elsewhere the accessible name serves.
+    difficulty->setAccessibleName(tr("difficulty"));
+    auto *difficultyLabel = new QLabel(tr("difficulty"), central);
+    difficultyLabel->setBuddy(difficulty);
+    difficultyLabel->hide();
+    showTimeName(0);
 
     // The arrow keys play on the board view, so it keeps the keyboard focus: the controls take
     // it only by Tab, not when clicked, and their mnemonics work without it.
@@ -202,5 +212,15 @@ void PuzzleUI::ShowHighScores(QList<int> highscores)
 
 void PuzzleUI::updateTime()
 {
-    timeDisplay->display(engine->GetElapsedTime() / 1000);
+    const int seconds = engine->GetElapsedTime() / 1000;
+    timeDisplay->display(seconds);
+    showTimeName(seconds);
+}
+
+void PuzzleUI::showTimeName(int seconds)
+{
+    const QString name = seconds == 1 ? tr("time: 1 second") : tr("time: %1 seconds").arg(seconds);
+    // Every new name is announced; an unchanged one is not set again.
+    if (name != timeDisplay->accessibleName())
+        timeDisplay->setAccessibleName(name);
 }

@@ -55,6 +55,8 @@ private:
     // rather than told of changes, so a window moved to a denser screen, or a screen whose scale
     // changed, gets sharp tiles with its next game.
     void followScreen();
+    // Names the time display for assistive technology after the seconds it shows.
+    void showTimeName(int seconds);
 
     PuzzleFirst *engine;
     Board *board;

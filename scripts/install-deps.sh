@@ -10,6 +10,8 @@ packages=(
     zlib1g-dev fonts-dejavu-core
     libudev-dev
     desktop-file-utils appstream man-db
+    qt6-base-private-dev
+    xvfb dbus-x11 at-spi2-core python3-pyatspi xdotool
     build-essential dpkg-dev debhelper lintian
     "$@"
 )

@@ -26,6 +26,9 @@ public:
     explicit Board(PuzzleFirst *newengine, QWidget *parent = nullptr);
     ~Board() override;
 
+    // The engine whose grid is shown; null once the engine is gone.
+    PuzzleFirst *getEngine() const;
+
 signals:
     void Clicked(int x, int y);
 
