@@ -20,10 +20,10 @@ Board::Board(PuzzleFirst *newengine, QWidget *parent) : QGraphicsView(parent), t
     scene = new QGraphicsScene(nullptr);
     setScene(scene);
     engine = newengine;
+    timer.setInterval(TickMilliseconds);
     ReloadBoard();
 
     connect(&timer, &QTimer::timeout, this, &Board::DoTick);
-    timer.start(TickMilliseconds);
 }
 
 Board::~Board()
@@ -51,13 +51,19 @@ void Board::UpdateBoard()
     const QRectF tile = engine->getPieceAt(0, 0)->getItem()->boundingRect();
     const int w = int(tile.width());
     const int h = int(tile.height());
+    bool away = false;
     for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
         for (int x = 0; x < PuzzleFirst::COLS; ++x) {
             QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
             item->setData(PuzzleFirst::TARGET_X_KEY, x * w);
             item->setData(PuzzleFirst::TARGET_Y_KEY, y * h);
+            away = away || item->pos() != QPointF(x * w, y * h);
         }
     }
+    // Started only when something is to move, and not restarted while running, so that the
+    // many moves of a shuffle do not push the next tick back.
+    if (away && !timer.isActive())
+        timer.start();
 }
 
 void Board::ReloadBoard()
@@ -89,8 +95,11 @@ void Board::ReloadBoard()
 
 void Board::DoTick()
 {
-    if (!engine)
+    if (!engine) {
+        timer.stop();
         return;
+    }
+    bool away = false;
     for (int y = 0; y < PuzzleFirst::ROWS; ++y) {
         for (int x = 0; x < PuzzleFirst::COLS; ++x) {
             QGraphicsItem *item = engine->getPieceAt(x, y)->getItem();
@@ -108,8 +117,13 @@ void Board::DoTick()
                 item->setPos(pos.x(), pos.y() + 1);
             else if (pos.y() > ty)
                 item->setPos(pos.x(), pos.y() - 1);
+
+            away = away || item->pos() != QPointF(tx, ty);
         }
     }
+    // At rest nothing wakes the thread until the next move or set of tiles.
+    if (!away)
+        timer.stop();
 }
 
 void Board::mouseReleaseEvent(QMouseEvent *event)
