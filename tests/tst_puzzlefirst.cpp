@@ -6,11 +6,13 @@
 #include <QElapsedTimer>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPixmapItem>
+#include <QImage>
 #include <QMetaMethod>
 #include <QProcess>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -139,6 +141,8 @@ private slots:
     void resetsDealFreshUnsolvedBoards();
     void lastShuffleMoveNeverSolves_data();
     void lastShuffleMoveNeverSolves();
+    void defaultPictureFollowsTheRatio_data();
+    void defaultPictureFollowsTheRatio();
     void newGameTriggers_data();
     void newGameTriggers();
     void resetDropsRunningGameUnscored();
@@ -668,6 +672,52 @@ void TestPuzzleFirst::lastShuffleMoveNeverSolves()
         QCOMPARE(moved.count(), 1);
         QVERIFY(gridIds(engine) != GoalIds);
     }
+}
+
+void TestPuzzleFirst::defaultPictureFollowsTheRatio_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("choice"); // "": none, "own": in the working directory, "loaded"
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("ratio 1") << 1.0 << QString() << QStringLiteral("default.png");
+    QTest::newRow("ratio 2") << 2.0 << QString() << QStringLiteral("default@2x.png");
+    QTest::newRow("ratio 2.5") << 2.5 << QString() << QStringLiteral("default@3x.png");
+    QTest::newRow("ratio 4") << 4.0 << QString() << QStringLiteral("default@3x.png");
+    QTest::newRow("player's own") << 2.0 << QStringLiteral("own") << QStringLiteral("own");
+    QTest::newRow("loaded") << 2.0 << QStringLiteral("loaded") << QStringLiteral("default.png");
+}
+
+void TestPuzzleFirst::defaultPictureFollowsTheRatio()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QString, choice);
+    QFETCH(QString, expected);
+
+    // The game's copies in the data folder, each in a colour of its own, 1 to 3 pixels a unit.
+    const QString data =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/plivora/";
+    QVERIFY(QDir().mkpath(data));
+    const QStringList files {"default.png", "default@2x.png", "default@3x.png", "own"};
+    const auto remove = qScopeGuard([&] {
+        QDir(data).removeRecursively();
+        QFile::remove("default.png");
+    });
+    QHash<QString, QString> colours;
+    for (int i = 0; i < files.size(); ++i) {
+        QImage picture(150 * (i % 3 + 1), 150 * (i % 3 + 1), QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(90 * i, 255, 255));
+        const QString path = i < 3 ? data + files.at(i) : QStringLiteral("default.png");
+        if (i < 3 || choice == QLatin1String("own"))
+            QVERIFY(picture.save(path));
+        colours.insert(files.at(i), picture.pixelColor(0, 0).name());
+    }
+
+    PuzzleFirst engine;
+    engine.setDevicePixelRatio(ratio);
+    if (choice == QLatin1String("loaded"))
+        engine.LoadImage(data + "default.png");
+    engine.ResetGame();
+    QCOMPARE(describeTiles(engine).section(' ', 1, 1), colours.value(expected));
 }
 
 void TestPuzzleFirst::newGameTriggers_data()
