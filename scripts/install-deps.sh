@@ -10,6 +10,7 @@ packages=(
     zlib1g-dev fonts-dejavu-core
     libudev-dev
     desktop-file-utils appstream man-db
+    phoc grim qt6-wayland
     build-essential dpkg-dev debhelper lintian
     "$@"
 )
