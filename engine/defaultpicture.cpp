@@ -44,9 +44,6 @@ QString DefaultPicture::forRatio(const QString &located, qreal ratio)
     // Written so that NaN fails the comparison and counts as 1.
     if (!(ratio > 1.0))
         return located;
-    if (located == QLatin1String(FILE_NAME)
-        && QDir::current() != QDir(QCoreApplication::applicationDirPath()))
-        return located;
 
     // A hair below a whole ratio still counts as that ratio.
     const int wanted = int(std::ceil(qMin(ratio, qreal(MAX_SCALE)) - 1e-6));

@@ -21,9 +21,8 @@ public:
 
     // The version of the picture located that suits a screen of the given device pixel ratio: the
     // one beside it drawn at the nearest scale at or above the ratio (else the densest below).
-    // Located itself at ratio 1, when no other version is there, and when it is a player's own:
-    // a "default.png" in the working directory, unless that directory is the game's own folder
-    // (a build tree).
+    // Located itself at ratio 1 and when no other version lies beside it, as beside a player's
+    // own "default.png" in the working directory.
     static QString forRatio(const QString &located, qreal ratio);
 
 private:

@@ -677,47 +677,45 @@ void TestPuzzleFirst::lastShuffleMoveNeverSolves()
 void TestPuzzleFirst::defaultPictureFollowsTheRatio_data()
 {
     QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<QString>("choice"); // "": none, "own": in the working directory, "loaded"
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("ratio 1") << 1.0 << QString() << QStringLiteral("default.png");
-    QTest::newRow("ratio 2") << 2.0 << QString() << QStringLiteral("default@2x.png");
-    QTest::newRow("ratio 2.5") << 2.5 << QString() << QStringLiteral("default@3x.png");
-    QTest::newRow("ratio 4") << 4.0 << QString() << QStringLiteral("default@3x.png");
-    QTest::newRow("player's own") << 2.0 << QStringLiteral("own") << QStringLiteral("own");
-    QTest::newRow("loaded") << 2.0 << QStringLiteral("loaded") << QStringLiteral("default.png");
+    QTest::addColumn<QString>("choice"); // "own": a default.png in the working directory
+    QTest::addColumn<int>("expected"); // 0 to 2: the version at 1 to 3 pixels a unit; 3: own
+    QTest::newRow("ratio 1") << 1.0 << QString() << 0;
+    QTest::newRow("ratio 2") << 2.0 << QString() << 1;
+    QTest::newRow("ratio 2.5") << 2.5 << QString() << 2;
+    QTest::newRow("ratio 4") << 4.0 << QString() << 2;
+    QTest::newRow("player's own") << 2.0 << QStringLiteral("own") << 3;
+    QTest::newRow("loaded") << 2.0 << QStringLiteral("loaded") << 0;
 }
 
 void TestPuzzleFirst::defaultPictureFollowsTheRatio()
 {
     QFETCH(qreal, ratio);
     QFETCH(QString, choice);
-    QFETCH(QString, expected);
+    QFETCH(int, expected);
 
-    // The game's copies in the data folder, each in a colour of its own, 1 to 3 pixels a unit.
+    // The game's versions in the data folder and a player's own, each in a colour of its own.
     const QString data =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/plivora/";
-    QVERIFY(QDir().mkpath(data));
-    const QStringList files {"default.png", "default@2x.png", "default@3x.png", "own"};
+    const QStringList files {
+        data + "default.png", data + "default@2x.png", data + "default@3x.png", "default.png"};
+    const QList<QColor> colours {Qt::red, Qt::green, Qt::blue, Qt::yellow};
     const auto remove = qScopeGuard([&] {
         QDir(data).removeRecursively();
-        QFile::remove("default.png");
+        QFile::remove(files.last());
     });
-    QHash<QString, QString> colours;
-    for (int i = 0; i < files.size(); ++i) {
+    QVERIFY(QDir().mkpath(data));
+    for (int i = 0; i < (choice == QLatin1String("own") ? 4 : 3); ++i) {
         QImage picture(150 * (i % 3 + 1), 150 * (i % 3 + 1), QImage::Format_RGB32);
-        picture.fill(QColor::fromHsv(90 * i, 255, 255));
-        const QString path = i < 3 ? data + files.at(i) : QStringLiteral("default.png");
-        if (i < 3 || choice == QLatin1String("own"))
-            QVERIFY(picture.save(path));
-        colours.insert(files.at(i), picture.pixelColor(0, 0).name());
+        picture.fill(colours.at(i));
+        QVERIFY(picture.save(files.at(i)));
     }
 
     PuzzleFirst engine;
     engine.setDevicePixelRatio(ratio);
     if (choice == QLatin1String("loaded"))
-        engine.LoadImage(data + "default.png");
+        engine.LoadImage(files.first());
     engine.ResetGame();
-    QCOMPARE(describeTiles(engine).section(' ', 1, 1), colours.value(expected));
+    QCOMPARE(describeTiles(engine).section(' ', 1, 1), colours.at(expected).name());
 }
 
 void TestPuzzleFirst::newGameTriggers_data()
