@@ -62,7 +62,8 @@ xwayland = false
 mode = 720x1440
 scale = 2
 EOF
-WLR_BACKENDS=headless WLR_RENDERER=pixman phoc -C "$work/phoc.ini" >"$work/phoc.log" 2>&1 &
+# Each under a time limit of its own, so that neither outlives a test that is killed.
+WLR_BACKENDS=headless WLR_RENDERER=pixman timeout 600 phoc -C "$work/phoc.ini" >"$work/phoc.log" 2>&1 &
 compositor=$!
 deadline=$((SECONDS + patience))
 until [ -S "$work/runtime/wayland-0" ]; do
@@ -74,7 +75,7 @@ export WAYLAND_DISPLAY=wayland-0
 
 # The system's data folders stay out of the game's sight, with any default picture installed.
 (cd "$work/play" && QT_QPA_PLATFORM=wayland XDG_DATA_DIRS="$work/data" \
-    PLIVORA_IIO_DEVICES="$work/iio" exec "$game") \
+    PLIVORA_IIO_DEVICES="$work/iio" exec timeout 600 "$game") \
     >"$work/game.log" 2>&1 &
 player=$!
 
