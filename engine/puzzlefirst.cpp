@@ -96,7 +96,9 @@ QPoint PuzzleFirst::FindEmptyPiece() const
 
 void PuzzleFirst::ChangeModel()
 {
-    QList<QGraphicsItem *> items = imLoader.LoadAndSplitImage(imageName, boardWidth, boardHeight);
+    const QString picture =
+        defaultPicture ? DefaultPicture::forRatio(imageName, pixelRatio) : imageName;
+    QList<QGraphicsItem *> items = imLoader.LoadAndSplitImage(picture, boardWidth, boardHeight);
     if (items.size() != boardWidth * boardHeight) {
         qDeleteAll(items);
         items = imLoader.GetDefault(boardWidth, boardHeight);
@@ -320,11 +322,13 @@ int PuzzleFirst::GetDifficulty()
 void PuzzleFirst::LoadImage(const QString &filename)
 {
     imageName = filename;
+    defaultPicture = false;
     ResetGame();
 }
 
 void PuzzleFirst::setDevicePixelRatio(qreal ratio)
 {
+    pixelRatio = ratio;
     imLoader.setDevicePixelRatio(ratio);
 }
 

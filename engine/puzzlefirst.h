@@ -59,7 +59,8 @@ public:
     // Takes the picture for every following game and starts a new one with it.
     void LoadImage(const QString &filename);
     // The device pixel ratio of the screen the board is shown on, for the tiles of every
-    // following game; a game in progress keeps its tiles.
+    // following game; a game in progress keeps its tiles. The game's own default picture is then
+    // cut from its version drawn for that ratio.
     void setDevicePixelRatio(qreal ratio);
     // Milliseconds of the running game, or of the last one once it has stopped.
     int GetElapsedTime() const;
@@ -114,6 +115,8 @@ private:
     int boardHeight = ROWS;
     bool gameRunning = false;
     QString imageName;
+    bool defaultPicture = true; // imageName is where the default picture was found
+    qreal pixelRatio = 1.0;
     int endTime = 0;
     Clock clock;
     qint64 startTime = 0; // the clock at the last start of a game, or at construction

@@ -12,6 +12,7 @@ packages=(
     desktop-file-utils appstream man-db
     qt6-base-private-dev
     xvfb dbus-x11 at-spi2-core python3-pyatspi xdotool
+    phoc grim qt6-wayland
     build-essential dpkg-dev debhelper lintian
     "$@"
 )

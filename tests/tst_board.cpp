@@ -37,6 +37,18 @@ bool showWired(PuzzleFirst &engine, Board &board)
     return !QTest::currentTestFailed() && QTest::qWaitForWindowExposed(&board);
 }
 
+bool allOnTarget(const PuzzleFirst &engine)
+{
+    for (int x = 0; x < 3; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            const QGraphicsItem *item = itemAt(engine, x, y);
+            if (item->pos() != QPointF(item->data(3).toInt(), item->data(4).toInt()))
+                return false;
+        }
+    }
+    return true;
+}
+
 QPoint viewportPoint(const Board &board, const QPointF &scenePoint)
 {
     return board.mapFromScene(scenePoint);
@@ -56,6 +68,8 @@ private slots:
     void pictureTilesSpreadFromTheCorner();
     void oneMoveTakesFiftyTicks();
     void updateBoardTargetsEveryTile();
+    void animationSleepsAtRest_data();
+    void animationSleepsAtRest();
     void clicks_data();
     void clicks();
     void clickOnSlidingTileGivesItsNewPlace();
@@ -172,6 +186,48 @@ void TestBoard::updateBoardTargetsEveryTile()
             QCOMPARE(item->data(4).toInt(), y * 50);
         }
     }
+}
+
+void TestBoard::animationSleepsAtRest_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("built at rest") << QString();
+    QTest::newRow("a move") << QStringLiteral("move");
+    QTest::newRow("a new picture") << QStringLiteral("picture");
+}
+
+void TestBoard::animationSleepsAtRest()
+{
+    QFETCH(QString, change);
+    storeSetting(QStringLiteral("current/difficulty"), 0); // no shuffle
+    PuzzleFirst engine;
+    Board board(&engine);
+    wire(engine, board);
+    engine.StartGame();
+    if (change == QLatin1String("move"))
+        QVERIFY(engine.moveRight());
+    else if (change == QLatin1String("picture"))
+        engine.LoadImage(picture());
+    QCOMPARE(allOnTarget(engine), change.isEmpty());
+
+    // The event loop moves the tiles on; once they are home the timer sleeps, and a tile pushed
+    // off its place stays there until the next UpdateBoard().
+    const auto positions = [&engine] {
+        QList<QPointF> all;
+        for (int i = 0; i < 9; ++i)
+            all.append(itemAt(engine, i % 3, i / 3)->pos());
+        return all;
+    };
+    const QList<QPointF> start = positions();
+    if (!change.isEmpty())
+        QTRY_VERIFY_WITH_TIMEOUT(positions() != start, 30000);
+    settle(board);
+    QGraphicsItem *tile = itemAt(engine, 2, 2);
+    tile->setPos(tile->pos() + QPointF(3, 0));
+    QTest::qWait(50);
+    QCOMPARE(tile->pos(), QPointF(103, 100));
+    board.UpdateBoard();
+    QTRY_COMPARE_WITH_TIMEOUT(tile->pos(), QPointF(100, 100), 30000);
 }
 
 void TestBoard::clicks_data()

@@ -84,7 +84,8 @@ void TestInstall::installsTheGameAndItsDataOnly()
     files.sort();
     const QString icon = QStringLiteral("share/icons/hicolor/%1/apps/org.zendrakk.Plivora.%2");
     QStringList expected {QStringLiteral("bin/plivora"),
-        QStringLiteral("share/plivora/default.png"),
+        QStringLiteral("share/plivora/default.png"), QStringLiteral("share/plivora/default@2x.png"),
+        QStringLiteral("share/plivora/default@3x.png"),
         QStringLiteral("share/applications/org.zendrakk.Plivora.desktop"),
         QStringLiteral("share/metainfo/org.zendrakk.Plivora.metainfo.xml"),
         QStringLiteral("share/man/man6/plivora.6"), icon.arg("scalable", "svg")};

@@ -6,11 +6,13 @@
 #include <QElapsedTimer>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPixmapItem>
+#include <QImage>
 #include <QMetaMethod>
 #include <QProcess>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace TestSupport;
@@ -95,6 +97,8 @@ private slots:
     void resetsDealFreshUnsolvedBoards();
     void lastShuffleMoveNeverSolves_data();
     void lastShuffleMoveNeverSolves();
+    void defaultPictureFollowsTheRatio_data();
+    void defaultPictureFollowsTheRatio();
     void newGameTriggers_data();
     void newGameTriggers();
     void resetDropsRunningGameUnscored();
@@ -624,6 +628,50 @@ void TestPuzzleFirst::lastShuffleMoveNeverSolves()
         QCOMPARE(moved.count(), 1);
         QVERIFY(gridIds(engine) != GoalIds);
     }
+}
+
+void TestPuzzleFirst::defaultPictureFollowsTheRatio_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("choice"); // "own": a default.png in the working directory
+    QTest::addColumn<int>("expected"); // 0 to 2: the version at 1 to 3 pixels a unit; 3: own
+    QTest::newRow("ratio 1") << 1.0 << QString() << 0;
+    QTest::newRow("ratio 2") << 2.0 << QString() << 1;
+    QTest::newRow("ratio 2.5") << 2.5 << QString() << 2;
+    QTest::newRow("ratio 4") << 4.0 << QString() << 2;
+    QTest::newRow("player's own") << 2.0 << QStringLiteral("own") << 3;
+    QTest::newRow("loaded") << 2.0 << QStringLiteral("loaded") << 0;
+}
+
+void TestPuzzleFirst::defaultPictureFollowsTheRatio()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QString, choice);
+    QFETCH(int, expected);
+
+    // The game's versions in the data folder and a player's own, each in a colour of its own.
+    const QString data =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/plivora/";
+    const QStringList files {
+        data + "default.png", data + "default@2x.png", data + "default@3x.png", "default.png"};
+    const QList<QColor> colours {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    const auto remove = qScopeGuard([&] {
+        QDir(data).removeRecursively();
+        QFile::remove(files.last());
+    });
+    QVERIFY(QDir().mkpath(data));
+    for (int i = 0; i < (choice == QLatin1String("own") ? 4 : 3); ++i) {
+        QImage picture(150 * (i % 3 + 1), 150 * (i % 3 + 1), QImage::Format_RGB32);
+        picture.fill(colours.at(i));
+        QVERIFY(picture.save(files.at(i)));
+    }
+
+    PuzzleFirst engine;
+    engine.setDevicePixelRatio(ratio);
+    if (choice == QLatin1String("loaded"))
+        engine.LoadImage(files.first());
+    engine.ResetGame();
+    QCOMPARE(describeTiles(engine).section(' ', 1, 1), colours.at(expected).name());
 }
 
 void TestPuzzleFirst::newGameTriggers_data()

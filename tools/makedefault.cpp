@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's default picture: a landscape whose nine 50 x 50 pieces all look different,
-// so that a misplaced tile is obvious. Usage: makedefault <output.png>
+// so that a misplaced tile is obvious. It is drawn in 150 x 150 units, once a pixel a unit and
+// again at 2 and 3 pixels a unit for dense screens, the same shapes each time.
+// Usage: makedefault <output.png>, which also writes <output>@2x.png and <output>@3x.png.
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -133,6 +136,23 @@ void drawTree(QPainter &p)
         p.drawEllipse(flower, 1.6, 1.6);
 }
 
+// The picture at scale pixels a unit.
+QImage drawPicture(int scale)
+{
+    QImage image(Size * scale, Size * scale, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    p.setPen(Qt::NoPen);
+    drawSky(p);
+    drawMountains(p);
+    drawMeadow(p);
+    drawHouse(p);
+    drawTree(p);
+    p.end();
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -143,20 +163,15 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    QImage image(Size, Size, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    drawSky(p);
-    drawMountains(p);
-    drawMeadow(p);
-    drawHouse(p);
-    drawTree(p);
-    p.end();
-
-    if (!image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const QFileInfo info(output);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
+    for (int scale = 1; scale <= 3; ++scale) {
+        const QString name = scale == 1 ? output : stem + QStringLiteral("@%1x.png").arg(scale);
+        if (!drawPicture(scale).save(name, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            return 1;
+        }
     }
     return 0;
 }

@@ -23,10 +23,10 @@ Board::Board(PuzzleFirst *newengine, QWidget *parent) : QGraphicsView(parent), t
     scene = new QGraphicsScene(nullptr);
     setScene(scene);
     engine = newengine;
+    timer.setInterval(TickMilliseconds);
     ReloadBoard();
 
     connect(&timer, &QTimer::timeout, this, &Board::DoTick);
-    timer.start(TickMilliseconds);
 }
 
 Board::~Board()
@@ -72,11 +72,19 @@ void Board::UpdateBoard()
 {
     const QSize tile = tileSize();
     const QList<PuzzlePiece *> pieces = gridPieces();
+    bool away = false;
     for (int cell = 0; cell < pieces.size(); ++cell) {
         QGraphicsItem *item = pieces.at(cell)->getItem();
-        item->setData(PuzzleFirst::TARGET_X_KEY, cell % PuzzleFirst::COLS * tile.width());
-        item->setData(PuzzleFirst::TARGET_Y_KEY, cell / PuzzleFirst::COLS * tile.height());
+        const QPoint target(
+            cell % PuzzleFirst::COLS * tile.width(), cell / PuzzleFirst::COLS * tile.height());
+        item->setData(PuzzleFirst::TARGET_X_KEY, target.x());
+        item->setData(PuzzleFirst::TARGET_Y_KEY, target.y());
+        away = away || item->pos() != target;
     }
+    // Started only when something is to move, and not restarted while running, so that the
+    // many moves of a shuffle do not push the next tick back.
+    if (away && !timer.isActive())
+        timer.start();
 }
 
 void Board::ReloadBoard()
@@ -101,6 +109,7 @@ void Board::ReloadBoard()
 
 void Board::DoTick()
 {
+    bool away = false;
     for (const PuzzlePiece *piece : gridPieces()) {
         QGraphicsItem *item = piece->getItem();
         const int tx = item->data(PuzzleFirst::TARGET_X_KEY).toInt();
@@ -117,7 +126,12 @@ void Board::DoTick()
             item->setPos(pos.x(), pos.y() + 1);
         else if (pos.y() > ty)
             item->setPos(pos.x(), pos.y() - 1);
+
+        away = away || item->pos() != QPointF(tx, ty);
     }
+    // At rest nothing wakes the thread until the next move or set of tiles.
+    if (!away)
+        timer.stop();
 }
 
 void Board::mouseReleaseEvent(QMouseEvent *event)

@@ -15,6 +15,7 @@ class QMouseEvent;
 
 // Shows the engine's tiles on white, slides each tile one unit per axis every 10 ms towards the
 // target stored in its item data, and reports a click on a tile as the tile's grid position.
+// The animation timer runs only while some tile is away from its target.
 // A tap on a touch screen counts as a click: no tile item takes touch events, so the toolkit
 // turns the touch into the mouse press and release that the click handling reads.
 class Board : public QGraphicsView
@@ -33,11 +34,12 @@ signals:
     void Clicked(int x, int y);
 
 public slots:
-    // Stores every tile item's target (item data 3 and 4) from the current grid.
+    // Stores every tile item's target (item data 3 and 4) from the current grid, and starts the
+    // animation when a tile is away from its target.
     void UpdateBoard();
     // Replaces the scene's items by the non-empty tile items of the current grid.
     void ReloadBoard();
-    // One animation step.
+    // One animation step; stops the animation once every tile is on its target.
     void DoTick();
 
     // The size of one tile in scene units, as the tile item at grid (0, 0) measures; all tiles of

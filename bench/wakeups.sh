@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# How often the game's main thread wakes while nothing happens: its context switches (voluntary
+# and not, from /proc/<pid>/task/<pid>/status) a second, with the window shown at rest on an
+# Xvfb display of its own under openbox. Three cases, taking turns: no accelerometer; a fake IIO
+# accelerometer lying level (read, but never tilting); that accelerometer with the window
+# minimised. Goals: at most 3, 15 and 3 a second.
+# Prints each run and the medians. Usage: bench/wakeups.sh [runs] [seconds]
+# GAME=<path> measures another build of the game instead of building this tree's.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-3}"
+seconds="${2:-10}"
+
+scripts/install-deps.sh xvfb xauth openbox xdotool
+if [ -z "${GAME:-}" ]; then
+    cmake -S . -B build/bench-wakeups -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF >/dev/null
+    cmake --build build/bench-wakeups --parallel "$(nproc)" --target plivora >/dev/null
+    GAME="$PWD/build/bench-wakeups/plivora"
+fi
+
+work="$(mktemp -d)"
+xvfb=""
+wm=""
+pid=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null;
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+cp data/default*.png "$work/"
+mkdir -p "$work/config" "$work/runtime" "$work/none"
+chmod 700 "$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+
+# A bmc150 lying face up, mounted on the back of the board.
+device="$work/iio/iio:device0"
+mkdir -p "$device"
+echo bmc150_accel >"$device/name"
+echo 0.009610 >"$device/in_accel_scale"
+echo "-1, 0, 0; 0, 1, 0; 0, 0, -1" >"$device/mount_matrix"
+echo 0 >"$device/in_accel_x_raw"
+echo 0 >"$device/in_accel_y_raw"
+echo -1020 >"$device/in_accel_z_raw"
+
+source bench/virtualdisplay.sh
+start_virtual_display
+openbox >/dev/null 2>&1 &
+wm=$!
+
+# Context switches of the main thread: all, and the voluntary ones (the thread slept and woke;
+# the others are preemptions, which a busy machine adds).
+switches() {
+    awk '/^voluntary_ctxt_switches/ { v = $2 } /^nonvoluntary_ctxt_switches/ { n = $2 }
+        END { print v + n, v }' /proc/"$1"/task/"$1"/status
+}
+
+# Runs the game with the given devices folder, minimised or not, and prints its main thread's
+# context switches a second: all, voluntary.
+measure() {
+    cd "$work"
+    PLIVORA_IIO_DEVICES="$1" "$GAME" >/dev/null 2>&1 &
+    pid=$!
+    if [ "$2" = minimised ]; then
+        local window
+        window=$(xdotool search --sync --onlyvisible --pid "$pid" | head -1)
+        xdotool windowminimize --sync "$window"
+    fi
+    sleep 3 # start-up, the first game shuffled and settled, the sensor started
+    local t0 s0 v0 t1 s1 v1
+    t0=$(date +%s%N)
+    read -r s0 v0 < <(switches $pid)
+    sleep "$seconds"
+    t1=$(date +%s%N)
+    read -r s1 v1 < <(switches $pid)
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=""
+    awk -v t=$((t1 - t0)) -v s=$((s1 - s0)) -v v=$((v1 - v0)) \
+        'BEGIN { printf "%.1f %.1f\n", s / (t / 1e9), v / (t / 1e9) }'
+}
+
+: >"$work/none.txt"
+: >"$work/level.txt"
+: >"$work/minimised.txt"
+for run in $(seq "$runs"); do
+    measure "$work/none" shown >>"$work/none.txt"
+    measure "$work/iio" shown >>"$work/level.txt"
+    measure "$work/iio" minimised >>"$work/minimised.txt"
+    echo "run $run (all, voluntary a second): no accelerometer $(tail -1 "$work/none.txt");" \
+        "level accelerometer $(tail -1 "$work/level.txt"); minimised $(tail -1 "$work/minimised.txt")"
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+both() { echo "$(cut -d' ' -f1 "$1" | median) ($(cut -d' ' -f2 "$1" | median) voluntary)"; }
+echo "$runs runs of ${seconds} s, main-thread context switches a second, medians (goals 3, 15, 3):"
+echo "no accelerometer $(both "$work/none.txt"), level accelerometer $(both "$work/level.txt")," \
+    "minimised with the accelerometer $(both "$work/minimised.txt")"
