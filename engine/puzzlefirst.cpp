@@ -97,7 +97,7 @@ QPoint PuzzleFirst::FindEmptyPiece() const
 void PuzzleFirst::ChangeModel()
 {
     const QString picture =
-        defaultPicture ? DefaultPicture::forRatio(imageName, pixelRatio) : imageName;
+        defaultPicture ? DefaultPicture::forRatio(imageName, imLoader.devicePixelRatio()) : imageName;
     QList<QGraphicsItem *> items = imLoader.LoadAndSplitImage(picture, boardWidth, boardHeight);
     if (items.size() != boardWidth * boardHeight) {
         qDeleteAll(items);
@@ -328,7 +328,6 @@ void PuzzleFirst::LoadImage(const QString &filename)
 
 void PuzzleFirst::setDevicePixelRatio(qreal ratio)
 {
-    pixelRatio = ratio;
     imLoader.setDevicePixelRatio(ratio);
 }
 

@@ -116,7 +116,6 @@ private:
     bool gameRunning = false;
     QString imageName;
     bool defaultPicture = true; // imageName is where the default picture was found
-    qreal pixelRatio = 1.0;
     int endTime = 0;
     Clock clock;
     qint64 startTime = 0; // the clock at the last start of a game, or at construction

@@ -25,6 +25,7 @@ public:
     // tiles are cut at about ratio x 50 pixels square; ratios below 1 (and ones that are no
     // number) count as 1, at which the tiles are exactly 50 x 50 pixels, and large ones are capped.
     void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return pixelRatio; }
 
     // Nine 50 x 50 picture tiles in row-major order, all at (0, 0); or GetDefault(w, h) when
     // filename is empty or names nothing that reads as a picture.
