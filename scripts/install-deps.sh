@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ pkg-config
-    qt6-base-dev qt6-sensors-dev qt6-image-formats-plugins
+    qt6-base-dev qt6-base-private-dev qt6-sensors-dev qt6-image-formats-plugins
     zlib1g-dev fonts-dejavu-core
     libudev-dev
     desktop-file-utils appstream man-db
