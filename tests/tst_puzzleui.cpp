@@ -502,8 +502,8 @@ void TestPuzzleUI::tiltOnlyInFront_data()
     QTest::newRow("window active") << "window" << qint64(1000) << true;
     QTest::newRow("no window active") << "none" << qint64(5000) << false;
     QTest::newRow("own message box active") << "box" << qint64(5000) << true;
-    QTest::newRow("back in front: first second") << "back at 5000" << qint64(5999) << false;
-    QTest::newRow("back in front: after") << "back at 5000" << qint64(6000) << true;
+    QTest::newRow("back at 5000: first second") << "back" << qint64(5999) << false;
+    QTest::newRow("back at 5000: after") << "back" << qint64(6000) << true;
 }
 
 void TestPuzzleUI::tiltOnlyInFront()
@@ -511,7 +511,6 @@ void TestPuzzleUI::tiltOnlyInFront()
     QFETCH(QString, front);
     QFETCH(qint64, tiltAt);
     QFETCH(bool, moves);
-
     sensors.registerRotation(true);
     storeSetting("current/difficulty", 0);
     FakeClock clock;
@@ -519,43 +518,35 @@ void TestPuzzleUI::tiltOnlyInFront()
     QVERIFY(showActive(window));
     QTRY_VERIFY(TestSensors::rotationStarted());
 
-    // The window system takes the activation away from all the game's windows.
-    const auto activate = [](QWindow *active) {
-        QWindowSystemInterface::handleWindowActivated(active);
+    // The window system takes the activation away from all the game's windows, and gives it back.
+    if (front == "none" || front == "back") {
+        QWindowSystemInterface::handleWindowActivated(nullptr);
         QCoreApplication::processEvents();
-    };
-    if (front != "window") {
-        activate(nullptr);
         QVERIFY(!TestSensors::rotationStarted());
     }
-    if (front.startsWith("back")) {
+    if (front == "back") {
         clock.now = 5000;
-        activate(window.windowHandle());
-        QVERIFY(TestSensors::rotationStarted());
+        QWindowSystemInterface::handleWindowActivated(window.windowHandle());
+        QCoreApplication::processEvents();
     }
-
     const auto tilt = [&] {
         clock.now = tiltAt;
         TestSensors::pushRotation(-30, 0); // x below -15: the empty square travels down
     };
     if (front == "box") {
-        // Behind the game's own box, opened from the game, tilt plays on.
+        // Behind the game's own box, tilt plays on.
         QTimer::singleShot(0, &window, [&] {
             QWidget *box = QApplication::activeModalWidget();
-            if (box && QTest::qWaitForWindowActive(box)) {
-                QCOMPARE(TestSensors::rotationStarted(), true);
-                tilt();
-            }
-            if (box)
-                box->close();
+            QVERIFY(box && QTest::qWaitForWindowActive(box));
+            tilt();
+            box->close();
         });
         QTest::mouseClick(window.instructionButton, Qt::LeftButton);
     } else {
         tilt();
     }
-    const QList<int> goal {0, 1, 2, 3, 4, 5, 6, 7, 8};
     const QList<int> down {3, 1, 2, 0, 4, 5, 6, 7, 8};
-    QCOMPARE(gridIds(*engine(window)), moves ? down : goal);
+    QCOMPARE(gridIds(*engine(window)) == down, moves);
 }
 
 void TestPuzzleUI::loadImage_data()
