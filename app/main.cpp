@@ -3,7 +3,7 @@
 #include "commandline.h"
 #include "puzzlefirst.h"
 #include "puzzleui.h"
-#include "rotationinput.h"
+#include "sensorchoice.h"
 
 #include <QApplication>
 
@@ -37,9 +37,10 @@ int qMain(int argc, char **argv)
         print(commandLine.text(), stderr);
         return 2;
     case CommandLine::ListSensors: {
-        // The sensor plugins need an application object, but no display.
+        // The sensor plugins need an application object, but no display. A read of the kernel's
+        // accelerometer that never returns is left behind: exiting does not wait for it.
         QCoreApplication app(argc, argv);
-        print(RotationInput::describeSensors().join(QLatin1Char('\n')) + QLatin1Char('\n'), stdout);
+        print(SensorChoice().report().join(QLatin1Char('\n')) + QLatin1Char('\n'), stdout);
         return 0;
     }
     case CommandLine::Play:

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QMessageBox>
@@ -57,7 +58,8 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     timeDisplay->setPalette(lcdpalette);
     timeDisplay->setAutoFillBackground(true);
 
-    rotInput = new RotationInput(nullptr, clock);
+    auto *tilt = new RotationInput(nullptr, clock);
+    rotInput = tilt;
     keyInput = new KeyboardInput(board, nullptr);
 
     // The board view's clicks and the inputs reach the engine's moves in their short forms,
@@ -81,6 +83,15 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
         connect(input, SIGNAL(MoveDown()), engine, SLOT(moveDown()));
         connect(input, SIGNAL(MoveUp()), engine, SLOT(moveUp()));
     }
+
+    // Tilt plays only the game in front: while none of its windows is active (minimised, another
+    // application in front, the screen locked) the device could be in a pocket. The game's own
+    // message boxes and file dialog are its windows, and keep it in front.
+    const auto followFront = [tilt](Qt::ApplicationState state) {
+        tilt->setInFront(state == Qt::ApplicationActive);
+    };
+    followFront(QGuiApplication::applicationState());
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, tilt, followFront);
 
     auto *buttonLayout1 = new QVBoxLayout;
     buttonLayout1->addWidget(timeDisplay);

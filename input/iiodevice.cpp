@@ -22,12 +22,14 @@ const char *const Axes[3] = {"x", "y", "z"};
 // and more than the widest range of the accelerometers in phones and tablets.
 constexpr double MaxAcceleration = 100 * 9.80665; // m/s²
 
-// The text of a sysfs attribute, or false when it cannot be read now. Non-blocking, so that
-// something other than a file in its place (a pipe) cannot stall the caller; sysfs attributes
-// are short, so anything that fills the buffer is no attribute either.
-bool readAttribute(const QByteArray &file, QByteArray &text)
+// The text of a sysfs attribute, or false when it cannot be read, with errno set to why (0 for
+// a text too long to be an attribute: sysfs attributes are short). Calibration is read
+// non-blocking, so that something other than a file in its place (a pipe) cannot stall finding
+// the device; a raw read waits as long as the driver takes to measure.
+bool readAttribute(const QByteArray &file, QByteArray &text, bool blocking = false)
 {
-    const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int fd =
+        ::open(file.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (blocking ? 0 : O_NONBLOCK));
     if (fd < 0)
         return false;
     char buffer[256];
@@ -35,7 +37,9 @@ bool readAttribute(const QByteArray &file, QByteArray &text)
     do
         length = ::read(fd, buffer, sizeof buffer);
     while (length < 0 && errno == EINTR);
+    const int error = errno;
     ::close(fd);
+    errno = length < 0 ? error : 0;
     if (length < 0 || size_t(length) >= sizeof buffer)
         return false;
     text = QByteArray(buffer, int(length)).trimmed();
@@ -211,15 +215,22 @@ IioDevice IioDevice::open(const QString &path)
     return device;
 }
 
-bool IioDevice::read(Vector &acceleration) const
+bool IioDevice::read(Vector &acceleration, int *error) const
 {
+    if (error)
+        *error = 0;
     if (!valid)
         return false;
     Vector chip;
     for (int axis = 0; axis < 3; ++axis) {
         QByteArray text;
         double raw;
-        if (!readAttribute(rawFiles[axis], text) || !parseNumber(text, raw))
+        if (!readAttribute(rawFiles[axis], text, true)) {
+            if (error)
+                *error = errno;
+            return false;
+        }
+        if (!parseNumber(text, raw))
             return false;
         chip[axis] = (raw + offset[axis]) * scale[axis];
         if (!(qAbs(chip[axis]) <= MaxAcceleration))

@@ -40,8 +40,11 @@ public:
     bool inDisplay() const { return display; }
 
     // One reading from the device, in m/s² on the device's axes. False, and acceleration left
-    // alone, when a raw value cannot be read or is no plausible number.
-    bool read(Vector &acceleration) const;
+    // alone, when a raw value cannot be read or is no plausible number; error, when given, then
+    // says why a raw value could not be read (errno, e.g. EBUSY while another program streams
+    // the device), or 0. Blocks while the driver measures: on real chips a raw read may take
+    // anything from microseconds to seconds, and on a hung bus it never returns.
+    bool read(Vector &acceleration, int *error = nullptr) const;
 
 private:
     bool valid = false;

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rotationinput.h"
-#include "iioaccelerometer.h"
+#include "sensorchoice.h"
 
-#include <QAccelerometer>
 #include <QRotationReading>
-#include <QSensorManager>
 #include <QTimer>
 
 #include <utility>
@@ -13,87 +11,6 @@ namespace {
 
 constexpr qreal TiltThreshold = 15.0; // degrees
 constexpr qint64 RepeatPause = 1000; // milliseconds
-
-const QByteArray GenericPrefix = QByteArrayLiteral("generic.");
-const QByteArray DummyPrefix = QByteArrayLiteral("dummy.");
-
-// The default backend of a type first, then the others in the manager's order.
-QList<QByteArray> backendsDefaultFirst(const QByteArray &type)
-{
-    QList<QByteArray> backends = QSensor::sensorsForType(type);
-    const QByteArray preferred = QSensor::defaultSensorForType(type);
-    if (backends.removeOne(preferred))
-        backends.prepend(preferred);
-    return backends;
-}
-
-// One backend the toolkit offers, and what the input makes of it.
-struct Verdict
-{
-    QByteArray id;
-    QString reason;
-};
-
-// Which backends the input reads: a rotation backend that measures the device, and for the
-// generic rotation the real accelerometer it must be computed from.
-struct BackendChoice
-{
-    QByteArray rotation; // empty when no rotation backend measures anything
-    QByteArray accelerometer; // the first real accelerometer, or empty
-    QList<Verdict> rotations;
-    QList<Verdict> accelerometers;
-    IioDevice iio; // the kernel's accelerometer that was offered, or an invalid one
-};
-
-BackendChoice chooseBackends()
-{
-    BackendChoice choice;
-    // The kernel's accelerometer, for devices whose system plugins offer none. Those plugins know
-    // their hardware best: any real accelerometer of theirs goes first.
-    choice.iio = IioAccelerometer::offer();
-    QList<QByteArray> accelerometers = backendsDefaultFirst(QByteArray(QAccelerometer::sensorType));
-    if (accelerometers.removeOne(IioAccelerometer::Identifier))
-        accelerometers.append(IioAccelerometer::Identifier);
-    for (const QByteArray &id : std::as_const(accelerometers)) {
-        QString reason;
-        if (id.startsWith(DummyPrefix)) {
-            reason = QStringLiteral("passed over: simulated");
-        } else if (!choice.accelerometer.isEmpty()) {
-            reason = QStringLiteral("passed over: %1 comes first")
-                         .arg(QLatin1String(choice.accelerometer));
-        } else {
-            choice.accelerometer = id;
-            reason = QStringLiteral("a real accelerometer");
-        }
-        choice.accelerometers.append({id, reason});
-    }
-
-    for (const QByteArray &id : backendsDefaultFirst(QByteArray(QRotationSensor::sensorType))) {
-        QString reason;
-        if (!choice.rotation.isEmpty()) {
-            reason =
-                QStringLiteral("passed over: %1 comes first").arg(QLatin1String(choice.rotation));
-        } else if (id.startsWith(DummyPrefix)) {
-            reason = QStringLiteral("passed over: simulated");
-        } else if (id.startsWith(GenericPrefix)) {
-            // The generic rotation is computed from the default accelerometer: it measures
-            // something only when that is a real one.
-            if (choice.accelerometer.isEmpty()) {
-                reason = QStringLiteral(
-                    "passed over: computed from an accelerometer, and no real one is offered");
-            } else {
-                choice.rotation = id;
-                reason = QStringLiteral("used, computed from %1")
-                             .arg(QLatin1String(choice.accelerometer));
-            }
-        } else {
-            choice.rotation = id;
-            reason = QStringLiteral("used");
-        }
-        choice.rotations.append({id, reason});
-    }
-    return choice;
-}
 
 } // namespace
 
@@ -110,53 +27,37 @@ RotationInput::RotationInput(QObject *parent, Clock clock)
 
 void RotationInput::startSensor()
 {
-    const QByteArray backend = measuringRotationBackend();
-    if (backend.isEmpty())
+    const SensorChoice choice;
+    if (choice.rotation().isEmpty())
         return;
-    sensor.setIdentifier(backend);
+    choice.apply();
+    sensor.setIdentifier(choice.rotation());
     connect(&sensor, SIGNAL(readingChanged()), this, SLOT(readSensor()));
-    sensor.start();
+    if (inFront)
+        sensor.start();
 }
 
 RotationInput::~RotationInput() = default;
 
-QByteArray RotationInput::measuringRotationBackend()
+void RotationInput::setInFront(bool front)
 {
-    const BackendChoice choice = chooseBackends();
-    if (choice.rotation.startsWith(GenericPrefix)) {
-        const QByteArray accelerometerType(QAccelerometer::sensorType);
-        if (QSensor::defaultSensorForType(accelerometerType) != choice.accelerometer)
-            QSensorManager::setDefaultBackend(accelerometerType, choice.accelerometer);
-    }
-    return choice.rotation;
-}
-
-QStringList RotationInput::describeSensors()
-{
-    const BackendChoice choice = chooseBackends();
-    QStringList lines;
-    const auto list = [&lines](const QString &title, const QList<Verdict> &verdicts) {
-        lines.append(title);
-        if (verdicts.isEmpty())
-            lines.append(QStringLiteral("  none offered"));
-        for (const Verdict &verdict : verdicts)
-            lines.append(QStringLiteral("  %1: %2").arg(QLatin1String(verdict.id), verdict.reason));
-    };
-    list(QStringLiteral("Rotation sensor backends:"), choice.rotations);
-    list(QStringLiteral("Accelerometer backends:"), choice.accelerometers);
-    lines.append(choice.iio.isValid() ? QStringLiteral("IIO accelerometer: %1 at %2")
-                                            .arg(choice.iio.name(), choice.iio.path())
-                                      : QStringLiteral("IIO accelerometer: none found in %1")
-                                            .arg(IioDevice::devicesFolder()));
-    lines.append(choice.rotation.isEmpty()
-            ? QStringLiteral("Tilt input: off, no sensor measures this device")
-            : QStringLiteral("Tilt input: reads %1").arg(QLatin1String(choice.rotation)));
-    return lines;
+    if (front == inFront)
+        return;
+    inFront = front;
+    if (front)
+        pauseStart = clock();
+    // Before the sensor is chosen its identifier is empty, and starting waits for the choice.
+    if (sensor.identifier().isEmpty())
+        return;
+    if (front)
+        sensor.start();
+    else
+        sensor.stop();
 }
 
 void RotationInput::readSensor()
 {
-    if (clock() - pauseStart < RepeatPause)
+    if (!inFront || clock() - pauseStart < RepeatPause)
         return;
     const QRotationReading *reading = sensor.reading();
     if (!reading)

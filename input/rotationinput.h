@@ -5,16 +5,11 @@
 #include "clock.h"
 #include "input.h"
 
-#include <QByteArray>
 #include <QRotationSensor>
-#include <QStringList>
 
 // Turns the tilt of the device into moves: a rotation beyond 15 degrees about one axis gives one
-// move, at most one a second.
-//
-// Only a sensor that measures the device is used. Where the only rotation the toolkit offers is
-// simulated (its dummy backends, or its generic rotation computed from the dummy accelerometer,
-// which reports a steady tilt on every machine without sensors), the input stays silent.
+// move, at most one a second. It reads the sensor that SensorChoice chooses, and none when there
+// is none to choose.
 class RotationInput : public Input
 {
     Q_OBJECT
@@ -25,22 +20,21 @@ public:
     explicit RotationInput(QObject *parent = nullptr, Clock clock = Clock());
     ~RotationInput() override;
 
-    // A report for the player, one line each: the rotation and accelerometer backends the toolkit
-    // offers, which one the input reads and why each other one is passed over, and which of the
-    // kernel's accelerometers (IioAccelerometer) was found. Made by the same choice that the
-    // input makes, without starting any sensor.
-    static QStringList describeSensors();
+    // Whether the game that the input plays is the one in front; it is from construction. Behind,
+    // the sensor is stopped and no move comes; back in front, the sensor starts again and the
+    // repeat pause begins anew, so the first second gives no move, as at start.
+    void setInFront(bool front);
 
 public slots:
     void readSensor();
 
 private:
     void startSensor();
-    static QByteArray measuringRotationBackend();
 
     QRotationSensor sensor;
     Clock clock;
-    qint64 pauseStart = 0; // the clock at the last move, or at construction
+    qint64 pauseStart = 0; // the clock at the last move, at construction, or at coming in front
+    bool inFront = true;
 };
 
 #endif // ROTATIONINPUT_H

@@ -6,11 +6,10 @@ set -euo pipefail
 
 packages=(
     cmake make g++ pkg-config
-    qt6-base-dev qt6-sensors-dev qt6-image-formats-plugins
+    qt6-base-dev qt6-base-private-dev qt6-sensors-dev qt6-image-formats-plugins
     zlib1g-dev fonts-dejavu-core
     libudev-dev
     desktop-file-utils appstream man-db
-    qt6-base-private-dev
     xvfb dbus-x11 at-spi2-core python3-pyatspi xdotool
     phoc grim qt6-wayland
     build-essential dpkg-dev debhelper lintian

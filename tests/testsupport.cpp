@@ -63,6 +63,8 @@ void isolateEnvironment()
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");
     // The machine's own accelerometer stays out of the tests; FakeIio gives them one.
     qputenv("PLIVORA_IIO_DEVICES", root + "/no-iio-devices");
+    // Fake accelerometers are read fast, so that the tests need not wait on the game's rate.
+    qputenv("PLIVORA_IIO_READINGS_PER_SECOND", "200");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }

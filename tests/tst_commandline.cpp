@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buildinfo.h"
 #include "commandline.h"
-#include "rotationinput.h"
+#include "sensorchoice.h"
 #include "testsupport.h"
 
 #include <QProcess>
@@ -142,7 +142,7 @@ void TestCommandLine::sensorsReportTheInputsChoice()
     const Result result = runGame({QStringLiteral("--sensors")});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.err, QString());
-    QCOMPARE(result.out, RotationInput::describeSensors().join(QLatin1Char('\n')) + "\n");
+    QCOMPARE(result.out, SensorChoice().report().join(QLatin1Char('\n')) + "\n");
     QVERIFY(result.out.contains(QStringLiteral("Tilt input: ")));
 }
 

@@ -5,7 +5,6 @@
 #include <QDir>
 
 #include <functional>
-#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -161,10 +160,6 @@ void TestIioDevice::faults_data()
     QTest::newRow("folder in its place") << Breaker([y](FakeIio &iio) {
         QFile::remove(iio.path(y));
         QDir().mkpath(iio.path(y));
-    });
-    QTest::newRow("pipe in its place") << Breaker([y](FakeIio &iio) {
-        QFile::remove(iio.path(y));
-        QCOMPARE(::mkfifo(QFile::encodeName(iio.path(y)).constData(), 0600), 0);
     });
     QTest::newRow("no number") << Breaker([y](FakeIio &iio) { iio.write(y, "busy"); });
     QTest::newRow("absurd") << Breaker([y](FakeIio &iio) { iio.write(y, "99999999999"); });

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <functional>
 
@@ -106,7 +107,8 @@ private slots:
     void arrowKeysPlayOnTheBoard();
     void mnemonicsKeepWorking();
     void inputsReachTheEngine();
-    void tiltPlaysTheGame();
+    void tiltOnlyInFront_data();
+    void tiltOnlyInFront();
     void loadImage_data();
     void loadImage();
     void pictureGivenAtStart_data();
@@ -491,16 +493,60 @@ void TestPuzzleUI::inputsReachTheEngine()
     QCOMPARE(gridIds(*game), QList<int>({0, 3, 2, 4, 1, 5, 6, 7, 8}));
 }
 
-void TestPuzzleUI::tiltPlaysTheGame()
+void TestPuzzleUI::tiltOnlyInFront_data()
 {
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<qint64>("tiltAt"); // on the window's clock, made active at 0
+    QTest::addColumn<bool>("moves");
+
+    QTest::newRow("window active") << "window" << qint64(1000) << true;
+    QTest::newRow("no window active") << "none" << qint64(5000) << false;
+    QTest::newRow("own message box active") << "box" << qint64(5000) << true;
+    QTest::newRow("back at 5000: first second") << "back" << qint64(5999) << false;
+    QTest::newRow("back at 5000: after") << "back" << qint64(6000) << true;
+}
+
+void TestPuzzleUI::tiltOnlyInFront()
+{
+    QFETCH(QString, front);
+    QFETCH(qint64, tiltAt);
+    QFETCH(bool, moves);
     sensors.registerRotation(true);
     storeSetting("current/difficulty", 0);
     FakeClock clock;
     PuzzleUI window(nullptr, std::nullopt, clock.clock());
+    QVERIFY(showActive(window));
     QTRY_VERIFY(TestSensors::rotationStarted());
-    clock.now = 1100;
-    TestSensors::pushRotation(-30, 0); // x below -15: the empty square travels down
-    QCOMPARE(gridIds(*engine(window)), QList<int>({3, 1, 2, 0, 4, 5, 6, 7, 8}));
+
+    // The window system takes the activation away from all the game's windows, and gives it back.
+    if (front == "none" || front == "back") {
+        QWindowSystemInterface::handleWindowActivated(nullptr);
+        QCoreApplication::processEvents();
+        QVERIFY(!TestSensors::rotationStarted());
+    }
+    if (front == "back") {
+        clock.now = 5000;
+        QWindowSystemInterface::handleWindowActivated(window.windowHandle());
+        QCoreApplication::processEvents();
+    }
+    const auto tilt = [&] {
+        clock.now = tiltAt;
+        TestSensors::pushRotation(-30, 0); // x below -15: the empty square travels down
+    };
+    if (front == "box") {
+        // Behind the game's own box, tilt plays on.
+        QTimer::singleShot(0, &window, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box && QTest::qWaitForWindowActive(box));
+            tilt();
+            box->close();
+        });
+        QTest::mouseClick(window.instructionButton, Qt::LeftButton);
+    } else {
+        tilt();
+    }
+    const QList<int> down {3, 1, 2, 0, 4, 5, 6, 7, 8};
+    QCOMPARE(gridIds(*engine(window)) == down, moves);
 }
 
 void TestPuzzleUI::loadImage_data()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rotationinput.h"
+#include "sensorchoice.h"
 #include "testsupport.h"
 
 #include <QAccelerometer>
@@ -303,7 +304,7 @@ void TestRotationInput::reportFollowsTheChoice()
         QSKIP("this machine has no dummy accelerometer and generic rotation");
     QSensorManager::setDefaultBackend(QAccelerometer::sensorType, "dummy.accelerometer");
 
-    const QStringList report = RotationInput::describeSensors();
+    const QStringList report = SensorChoice().report();
     for (const QString &line : lines)
         QVERIFY2(report.contains(line), qPrintable(report.join('\n')));
     // Reporting changes nothing; the input then reads what the report names.

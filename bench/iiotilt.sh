@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The game on fake kernel accelerometers as slow as real drivers, on an Xvfb display with a
+# window manager: with a fast chip and with one whose every raw read takes 250 ms, the time from
+# a click and from a tilt to the slide starting, and the axis reads a second while the device
+# lies level and while the window is minimised (bench_tilt); then, with a chip whose reads never
+# return, the time from the exit button (Alt+E) and from the window's close (Alt+F4, through the
+# window manager) to the end of the process, and its exit status. Alt+E includes the 100 ms for
+# which Qt shows a button pressed by its mnemonic.
+# Usage: bench/iiotilt.sh [runs of the exit timing]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-5}"
+
+scripts/install-deps.sh xvfb xauth openbox xdotool libxcb1-dev libxcb-damage0-dev
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF \
+    -DPLIVORA_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build build/bench --parallel 2 --target plivora bench_tilt >/dev/null
+game="$PWD/build/bench/plivora"
+bench="$PWD/build/bench/bench/bench_tilt"
+
+work="$(mktemp -d)"
+xvfb=""
+wm=""
+trap '[ -n "$wm" ] && kill "$wm" 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+cp data/default.png "$work/"
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+
+source bench/virtualdisplay.sh
+start_virtual_display
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+
+cd "$work"
+"$bench" 0
+"$bench" 250
+
+# A hung chip: each raw value a pipe that a process of its own holds open and never writes.
+device="$work/iio/iio:device0"
+mkdir -p "$device"
+echo 0.009610 >"$device/in_accel_scale"
+for axis in x y z; do mkfifo "$device/in_accel_${axis}_raw"; done
+(
+    exec 3<>"$device/in_accel_x_raw" 4<>"$device/in_accel_y_raw" 5<>"$device/in_accel_z_raw"
+    exec sleep 3600
+) &
+holder=$!
+trap 'kill "$holder" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+for keys in alt+e alt+F4; do
+    for _ in $(seq "$runs"); do
+        PLIVORA_IIO_DEVICES="$work/iio" "$game" >/dev/null 2>&1 &
+        pid=$!
+        # Until the game's reading thread waits in a read that never returns.
+        for _ in $(seq 200); do
+            grep -qs pipe_read /proc/"$pid"/task/*/wchan && break
+            sleep 0.05
+        done
+        grep -qs pipe_read /proc/"$pid"/task/*/wchan || echo "the game never read the chip"
+        window=""
+        for _ in $(seq 200); do
+            window=$(xdotool getactivewindow 2>/dev/null) \
+                && [ "$(xdotool getwindowpid "$window" 2>/dev/null)" = "$pid" ] && break
+            sleep 0.05
+        done
+        start=$(now_ms)
+        xdotool key "$keys" 2>/dev/null || true
+        status=0
+        wait "$pid" || status=$?
+        echo "hung chip, $keys: process ended after $(($(now_ms) - start)) ms, exit status $status"
+    done
+done
