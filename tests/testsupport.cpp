@@ -64,7 +64,7 @@ void isolateEnvironment()
     // The machine's own accelerometer stays out of the tests; FakeIio gives them one.
     qputenv("PLIVORA_IIO_DEVICES", root + "/no-iio-devices");
     // Fake accelerometers are read fast, so that the tests need not wait on the game's rate.
-    qputenv("PLIVORA_IIO_READINGS_PER_SECOND", "200");
+    qputenv("PLIVORA_IIO_READINGS_PER_SECOND", "1000");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
@@ -309,7 +309,7 @@ bool writeZeroPng(const QString &path, int width, int height)
     // never all in memory at once.
     const QByteArray row(1 + (width + 7) / 8, '\0');
     z_stream stream {};
-    if (deflateInit(&stream, Z_BEST_COMPRESSION) != Z_OK)
+    if (deflateInit(&stream, Z_BEST_SPEED) != Z_OK)
         return false;
     QByteArray compressed;
     char out[1 << 16];

@@ -160,6 +160,17 @@ private:
 
 } // namespace TestSupport
 
+// As QTRY_VERIFY_WITH_TIMEOUT and QTRY_COMPARE_WITH_TIMEOUT, which look again only every 50 ms,
+// but looking after every pass of the event loop: for waits on events that come every few
+// milliseconds, such as a fake accelerometer's readings.
+#define PLIVORA_TRY_VERIFY(expr, timeout)                                                          \
+    QVERIFY2(QTest::qWaitFor([&] { return bool(expr); }, timeout), #expr)
+#define PLIVORA_TRY_COMPARE(actual, expected, timeout)                                             \
+    do {                                                                                           \
+        (void)QTest::qWaitFor([&] { return (actual) == (expected); }, timeout);                    \
+        QCOMPARE(actual, expected);                                                                \
+    } while (false)
+
 // QTEST_MAIN with the isolated environment.
 #define PLIVORA_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char **argv)                                                                \

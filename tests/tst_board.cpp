@@ -220,14 +220,14 @@ void TestBoard::animationSleepsAtRest()
     };
     const QList<QPointF> start = positions();
     if (!change.isEmpty())
-        QTRY_VERIFY_WITH_TIMEOUT(positions() != start, 30000);
+        PLIVORA_TRY_VERIFY(positions() != start, 30000);
     settle(board);
     QGraphicsItem *tile = itemAt(engine, 2, 2);
     tile->setPos(tile->pos() + QPointF(3, 0));
     QTest::qWait(50);
     QCOMPARE(tile->pos(), QPointF(103, 100));
     board.UpdateBoard();
-    QTRY_COMPARE_WITH_TIMEOUT(tile->pos(), QPointF(100, 100), 30000);
+    PLIVORA_TRY_COMPARE(tile->pos(), QPointF(100, 100), 30000);
 }
 
 void TestBoard::clicks_data()

@@ -192,7 +192,7 @@ void TestIioAccelerometer::offered()
     Rig rig;
     rig.time.now = 5000;
     if (offered) {
-        QTRY_COMPARE_WITH_TIMEOUT(rig.moves, QStringList {"left"}, Patience);
+        PLIVORA_TRY_COMPARE(rig.moves, QStringList {"left"}, Patience);
     } else {
         QTest::qWait(Ticks * tickMs());
         QCOMPARE(rig.moves, QStringList());
@@ -234,8 +234,8 @@ void TestIioAccelerometer::tilt()
     rig.time.now = 5000; // the repeat pause is over
     // The rig's sensor started first, so it has read the device at least as often as the probe.
     Probe probe;
-    QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() >= Ticks, Patience);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.moves, expected, Patience);
+    PLIVORA_TRY_VERIFY(probe.readings.count() >= Ticks, Patience);
+    PLIVORA_TRY_COMPARE(rig.moves, expected, Patience);
 }
 
 void TestIioAccelerometer::brokenAndStopped()
@@ -244,7 +244,7 @@ void TestIioAccelerometer::brokenAndStopped()
     writeDevice(iio, Mxc4005, {12, -7, 1019});
     QVERIFY(IioAccelerometer::offer().isValid());
     Probe probe;
-    QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() > 0, Patience);
+    PLIVORA_TRY_VERIFY(probe.readings.count() > 0, Patience);
 
     // Gone, as after unplugging: no readings but the one that may be under way, and nothing
     // said, until it is back.
@@ -257,7 +257,7 @@ void TestIioAccelerometer::brokenAndStopped()
     QCOMPARE(messages, QStringList());
 
     writeDevice(iio, Mxc4005, {12, 994, 882});
-    QTRY_VERIFY_WITH_TIMEOUT(qAbs(probe.sensor.reading()->x() + 4.9) < 0.01, Patience);
+    PLIVORA_TRY_VERIFY(qAbs(probe.sensor.reading()->x() + 4.9) < 0.01, Patience);
 
     probe.sensor.stop();
     probe.readings.clear();
@@ -278,10 +278,10 @@ void TestIioAccelerometer::systemAccelerometerFirst()
         "  plivora.iio.accelerometer: passed over: plivora-test.accelerometer comes first"));
 
     Rig rig;
-    QTRY_VERIFY_WITH_TIMEOUT(TestSensors::accelerometerStarted(), Patience);
+    PLIVORA_TRY_VERIFY(TestSensors::accelerometerStarted(), Patience);
     rig.time.now = 5000;
     Probe probe;
-    QTRY_VERIFY_WITH_TIMEOUT(probe.readings.count() >= Ticks, Patience);
+    PLIVORA_TRY_VERIFY(probe.readings.count() >= Ticks, Patience);
     QCOMPARE(rig.moves, QStringList());
     TestSensors::pushAcceleration(4.9, 0, 8.5); // right edge down
     QCOMPARE(rig.moves, QStringList {"right"});
@@ -306,7 +306,7 @@ void TestIioAccelerometer::slowChipGivesTheLatestReading()
     iio.write(Device + "/in_accel_y_raw", "-1008");
     for (int reading = 0; reading < 3; ++reading)
         QVERIFY(answer(z, "882"));
-    QTRY_COMPARE_WITH_TIMEOUT(probe.readings.count(), 1, Patience);
+    PLIVORA_TRY_COMPARE(probe.readings.count(), 1, Patience);
     QTest::qWait(Ticks * tickMs());
     QCOMPARE(probe.readings.count(), 1);
     QVERIFY(qAbs(probe.sensor.reading()->x() - 4.9) < 0.01);
