@@ -334,8 +334,8 @@ bool writeZeroPng(const QString &path, int width, int height)
     return file.open(QIODevice::WriteOnly) && file.write(png) == png.size();
 }
 
-const QByteArray TestSensors::RotationId = QByteArrayLiteral("plivora-test.rotation");
-const QByteArray TestSensors::AccelerometerId = QByteArrayLiteral("plivora-test.accelerometer");
+const QByteArray TestSensors::ROTATION_ID = QByteArrayLiteral("plivora-test.rotation");
+const QByteArray TestSensors::ACCELEROMETER_ID = QByteArrayLiteral("plivora-test.accelerometer");
 
 namespace {
 
@@ -373,36 +373,36 @@ namespace {
 
 void TestSensors::registerRotation(bool asDefault)
 {
-    QSensorManager::registerBackend(QRotationSensor::sensorType, RotationId, this);
-    registered.append(RotationId);
+    QSensorManager::registerBackend(QRotationSensor::sensorType, ROTATION_ID, this);
+    registered.append(ROTATION_ID);
     if (asDefault) {
         QSensor::defaultSensorForType(QRotationSensor::sensorType); // reads the configuration first
-        QSensorManager::setDefaultBackend(QRotationSensor::sensorType, RotationId);
+        QSensorManager::setDefaultBackend(QRotationSensor::sensorType, ROTATION_ID);
     }
 }
 
 void TestSensors::registerAccelerometer()
 {
-    QSensorManager::registerBackend(QAccelerometer::sensorType, AccelerometerId, this);
-    registered.append(AccelerometerId);
+    QSensorManager::registerBackend(QAccelerometer::sensorType, ACCELEROMETER_ID, this);
+    registered.append(ACCELEROMETER_ID);
 }
 
 void TestSensors::unregisterAll()
 {
-    if (registered.removeAll(RotationId))
-        QSensorManager::unregisterBackend(QRotationSensor::sensorType, RotationId);
-    if (registered.removeAll(AccelerometerId))
-        QSensorManager::unregisterBackend(QAccelerometer::sensorType, AccelerometerId);
+    if (registered.removeAll(ROTATION_ID))
+        QSensorManager::unregisterBackend(QRotationSensor::sensorType, ROTATION_ID);
+    if (registered.removeAll(ACCELEROMETER_ID))
+        QSensorManager::unregisterBackend(QAccelerometer::sensorType, ACCELEROMETER_ID);
 }
 
 QSensorBackend *TestSensors::createBackend(QSensor *sensor)
 {
-    if (sensor->identifier() == RotationId) {
+    if (sensor->identifier() == ROTATION_ID) {
         auto *backend = new RotationBackend(sensor);
         rotationBackend = backend;
         return backend;
     }
-    if (sensor->identifier() == AccelerometerId) {
+    if (sensor->identifier() == ACCELEROMETER_ID) {
         auto *backend = new AccelerometerBackend(sensor);
         accelerometerBackend = backend;
         return backend;

@@ -92,8 +92,8 @@ bool writeZeroPng(const QString &path, int width, int height);
 class TestSensors : public QSensorBackendFactory
 {
 public:
-    static const QByteArray RotationId;
-    static const QByteArray AccelerometerId;
+    static const QByteArray ROTATION_ID;
+    static const QByteArray ACCELEROMETER_ID;
 
     // Registers the backends; a rotation backend registered as default is what a
     // QRotationSensor made afterwards connects to.
