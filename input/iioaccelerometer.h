@@ -29,7 +29,7 @@ class IioAccelerometer : public QSensorBackend
 
 public:
     static const QByteArray IDENTIFIER;
-    static constexpr int READINGS_PER_SECOND = 10;
+    static constexpr int READINGS_PER_SECOND = 8;
     // $PLIVORA_IIO_READINGS_PER_SECOND, when it is a number from 1 to this, replaces the default
     // rate, so that tests need not wait on it.
     static constexpr int MAX_READINGS_PER_SECOND = 1000;
