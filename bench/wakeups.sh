@@ -59,9 +59,14 @@ measure() {
     PLIVORA_IIO_DEVICES="$1" "$GAME" >/dev/null 2>&1 &
     pid=$!
     if [ "$2" = minimised ]; then
-        local window
-        window=$(xdotool search --sync --onlyvisible --pid "$pid" | head -1)
-        xdotool windowminimize --sync "$window"
+        # The game's window; one that it maps and drops meanwhile fails the minimising, and the
+        # search starts again.
+        local window attempt
+        for attempt in $(seq 100); do
+            window=$(xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -1 || true)
+            [ -n "$window" ] && xdotool windowminimize --sync "$window" 2>/dev/null && break
+            sleep 0.1
+        done
     fi
     sleep 3 # start-up, the first game shuffled and settled, the sensor started
     local t0 s0 v0 t1 s1 v1
