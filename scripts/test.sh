@@ -15,7 +15,7 @@ rm -rf build/test build/sanitize
 
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIVORA_WERROR=ON
 cmake --build build/test --parallel "$jobs"
-(cd build/test && ctest --output-on-failure)
+(cd build/test && ctest --output-on-failure --parallel "$jobs")
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DPLIVORA_SANITIZE=ON -DPLIVORA_WERROR=ON
 cmake --build build/sanitize --parallel "$jobs"
@@ -23,7 +23,7 @@ cmake --build build/sanitize --parallel "$jobs"
     cd build/sanitize
     export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    ctest --output-on-failure
+    ctest --output-on-failure --parallel "$jobs"
 )
 
 bash scripts/package.sh
