@@ -24,11 +24,9 @@ xvfb=""
 wm=""
 trap '[ -n "$wm" ] && kill "$wm" 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 cp data/default.png "$work/"
-mkdir -p "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+source bench/benchsupport.sh
+isolate_game "$work"
 
-source bench/virtualdisplay.sh
 start_virtual_display
 openbox >/dev/null 2>&1 &
 wm=$!

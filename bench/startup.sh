@@ -22,12 +22,10 @@ work="$(mktemp -d)"
 xvfb=""
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 cp data/default.png "$work/"
-mkdir -p "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+source bench/benchsupport.sh
+isolate_game "$work"
 
 # A display of its own, without a window manager.
-source bench/virtualdisplay.sh
 start_virtual_display
 
 cd "$work"

@@ -26,21 +26,10 @@ pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null;
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 cp data/default*.png "$work/"
-mkdir -p "$work/config" "$work/runtime" "$work/none"
-chmod 700 "$work/runtime"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-
-# A bmc150 lying face up, mounted on the back of the board.
-device="$work/iio/iio:device0"
-mkdir -p "$device"
-echo bmc150_accel >"$device/name"
-echo 0.009610 >"$device/in_accel_scale"
-echo "-1, 0, 0; 0, 1, 0; 0, 0, -1" >"$device/mount_matrix"
-echo 0 >"$device/in_accel_x_raw"
-echo 0 >"$device/in_accel_y_raw"
-echo -1020 >"$device/in_accel_z_raw"
-
-source bench/virtualdisplay.sh
+mkdir -p "$work/none"
+source bench/benchsupport.sh
+isolate_game "$work"
+fake_level_accelerometer "$work/iio"
 start_virtual_display
 openbox >/dev/null 2>&1 &
 wm=$!
