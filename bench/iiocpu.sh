@@ -12,21 +12,26 @@ cd "$(dirname "$0")/.."
 runs="${1:-5}"
 seconds="${2:-10}"
 
-scripts/install-deps.sh xvfb xauth
+scripts/install-deps.sh xvfb xauth openbox
 cmake -S . -B build/bench-iio -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF >/dev/null
 cmake --build build/bench-iio --parallel "$(nproc)" --target plivora >/dev/null
 game="$PWD/build/bench-iio/plivora"
 
 work="$(mktemp -d)"
 xvfb=""
+wm=""
 pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null;
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 cp data/default.png "$work/"
 mkdir -p "$work/none"
 source bench/benchsupport.sh
 isolate_game "$work"
 fake_level_accelerometer "$work/iio"
 start_virtual_display
+# A window manager gives the window the focus, and tilt plays only for the game in front.
+openbox >/dev/null 2>&1 &
+wm=$!
 
 now_ns() { date +%s%N; }
 cpu_ns() {
