@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
-#include "buildinfo.h"
+#include "identity.h"
 #include "puzzlefirst.h"
 
 #include <QCommandLineOption>
@@ -104,7 +104,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     if (parser.isSet(QStringLiteral("version"))) {
         what = ShowText;
         message = QStringLiteral("%1 %2\n").arg(
-            QLatin1String(PuzzleFirst::APPLICATION_NAME), QLatin1String(BuildInfo::VERSION));
+            QLatin1String(PuzzleFirst::APPLICATION_NAME), QLatin1String(Identity::VERSION));
         return;
     }
 

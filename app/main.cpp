@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "buildinfo.h"
 #include "commandline.h"
+#include "identity.h"
 #include "puzzlefirst.h"
 #include "puzzleui.h"
 #include "sensorchoice.h"
@@ -50,7 +50,7 @@ int qMain(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(PuzzleFirst::APPLICATION_NAME));
     // Lets the desktop match the window with the menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::DESKTOP_ID));
+    QGuiApplication::setDesktopFileName(QLatin1String(Identity::DESKTOP_ID));
 
     PuzzleUI window(nullptr, commandLine.picture());
     window.showMaximized();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "defaultpicture.h"
 
-#include "buildinfo.h"
+#include "identity.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,9 +17,9 @@ QStringList DefaultPicture::candidates()
     const QString appDir = QCoreApplication::applicationDirPath();
     if (!appDir.isEmpty()) {
         places.append(QDir::cleanPath(appDir + QLatin1Char('/')
-            + QLatin1String(BuildInfo::DATA_FROM_BIN) + QLatin1Char('/') + name));
+            + QLatin1String(Identity::DATA_FROM_BIN) + QLatin1Char('/') + name));
     }
-    const QString dataName = QLatin1String(BuildInfo::DATA_FOLDER) + QLatin1Char('/') + name;
+    const QString dataName = QLatin1String(Identity::DATA_FOLDER) + QLatin1Char('/') + name;
     for (const QString &dir :
         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         places.append(dir + QLatin1Char('/') + dataName);

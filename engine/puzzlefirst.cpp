@@ -96,8 +96,9 @@ QPoint PuzzleFirst::FindEmptyPiece() const
 
 void PuzzleFirst::ChangeModel()
 {
-    const QString picture =
-        defaultPicture ? DefaultPicture::forRatio(imageName, imLoader.devicePixelRatio()) : imageName;
+    const QString picture = defaultPicture
+        ? DefaultPicture::forRatio(imageName, imLoader.devicePixelRatio())
+        : imageName;
     QList<QGraphicsItem *> items = imLoader.LoadAndSplitImage(picture, boardWidth, boardHeight);
     if (items.size() != boardWidth * boardHeight) {
         qDeleteAll(items);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "buildinfo.h"
 #include "commandline.h"
+#include "identity.h"
 #include "sensorchoice.h"
 #include "testsupport.h"
 
@@ -100,10 +100,10 @@ void TestCommandLine::withoutDisplay_data()
         << QStringList {"--help-all"} << 0 << (help + QStringList {"-platform", "-style"})
         << QStringList() << QStringList();
     QTest::newRow("version") << QStringList {"--version"} << 0
-                             << QStringList {QStringLiteral("Plivora %1\n").arg(BuildInfo::VERSION)}
+                             << QStringList {QStringLiteral("Plivora %1\n").arg(Identity::VERSION)}
                              << QStringList() << QStringList();
     QTest::newRow("version after a toolkit option")
-        << QStringList {"-platform", "xcb", "-v"} << 0 << QStringList {BuildInfo::VERSION}
+        << QStringList {"-platform", "xcb", "-v"} << 0 << QStringList {Identity::VERSION}
         << QStringList() << QStringList();
     QTest::newRow("unknown long option") << QStringList {"--frobnicate"} << 2 << QStringList()
                                          << QStringList() << QStringList {"frobnicate", "--help"};

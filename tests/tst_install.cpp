@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "buildinfo.h"
+#include "identity.h"
 #include "imageloader.h"
 #include "testsupport.h"
 
@@ -96,7 +96,7 @@ void TestInstall::installsTheGameAndItsDataOnly()
 
     const QString version = run(
         prefix + QStringLiteral("/bin/plivora"), {QStringLiteral("--version")}, QDir::rootPath());
-    QCOMPARE(version, QStringLiteral("Plivora %1").arg(BuildInfo::VERSION));
+    QCOMPARE(version, QStringLiteral("Plivora %1").arg(Identity::VERSION));
 }
 
 void TestInstall::defaultPictureFoundFromAnywhere_data()

@@ -2,7 +2,7 @@
 // Draws the game's icon: a 3 x 3 board with the top-left tile missing, the tiles in the colours of
 // the default picture (sky, mountains, meadow). Writes the scalable SVG and the PNG sizes into a
 // hicolor icon tree. Usage: makeicon <icons/hicolor>
-#include "buildinfo.h"
+#include "identity.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,7 +106,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    const QString file = QLatin1String(BuildInfo::DESKTOP_ID);
+    const QString file = QLatin1String(Identity::DESKTOP_ID);
 
     const QString scalable = QStringLiteral("scalable/apps");
     QFile svgFile(root.filePath(scalable + QLatin1Char('/') + file + QStringLiteral(".svg")));
