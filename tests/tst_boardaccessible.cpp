@@ -92,6 +92,7 @@ void TestBoardAccessible::cellsFollowTheGame()
     QList<QAccessibleInterface *> moved;
     for (int i = 0; i < 9; ++i) {
         QCOMPARE(table->child(i), cells[i]);
+        QCOMPARE(table->indexOfChild(cells[i]), i);
         const QString name = after[i] == 0 ? QStringLiteral("empty")
                                            : QStringLiteral("tile %1, row %2, column %3")
                                                  .arg(after[i])
