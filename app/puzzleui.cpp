@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 
 constexpr int DisplayIntervalMilliseconds = 1000;
@@ -69,6 +71,8 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     connect(engine, &PuzzleFirst::BoardPictureChanged, board, &Board::ReloadBoard);
     connect(engine, &PuzzleFirst::PuzzleSolved, this, &PuzzleUI::ShowPuzzleFinished);
     connect(engine, &PuzzleFirst::NewHighScore, this, &PuzzleUI::ShowHighScores);
+    connect(engine, &PuzzleFirst::HighScoreNotSaved, this, &PuzzleUI::noteHighScoresNotSaved);
+    connect(engine, &PuzzleFirst::DifficultyNotSaved, this, &PuzzleUI::showDifficultyNotSaved);
     connect(newgameButton, &QPushButton::clicked, this, &PuzzleUI::newgameButtonClicked);
     connect(exitButton, &QPushButton::clicked, this, &PuzzleUI::ExitButtonClicked);
     connect(highscoresButton, &QPushButton::clicked, this, &PuzzleUI::highscoresButtonClicked);
@@ -218,7 +222,28 @@ void PuzzleUI::ShowHighScores(QList<int> highscores)
         text.append(QStringLiteral("%1.  %2").arg(
             QString::number(i + 1), seconds == -1 ? QString() : QString::number(seconds)));
     }
-    QMessageBox::information(this, tr("Highscores"), text.join(QLatin1Char('\n')));
+    if (highScoresNotSaved.isEmpty()) {
+        QMessageBox::information(this, tr("Highscores"), text.join(QLatin1Char('\n')));
+        return;
+    }
+    text.append(QString());
+    text.append(std::exchange(highScoresNotSaved, QString()));
+    QMessageBox::warning(this, tr("Highscores"), text.join(QLatin1Char('\n')));
+}
+
+void PuzzleUI::noteHighScoresNotSaved(const QString &fileName, const QString &reason)
+{
+    highScoresNotSaved = tr("The best times could not be saved in %1: %2.")
+                             .arg(QDir::toNativeSeparators(fileName), reason);
+}
+
+void PuzzleUI::showDifficultyNotSaved(const QString &fileName, const QString &reason)
+{
+    if (std::exchange(difficultyNotSavedShown, true))
+        return;
+    QMessageBox::warning(this, QString(),
+        tr("The difficulty could not be saved in %1: %2.")
+            .arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 void PuzzleUI::updateTime()

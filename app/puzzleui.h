@@ -43,6 +43,10 @@ public slots:
     void ShowPuzzleFinished();
     void ShowHighScores(QList<int> highscores);
     void updateTime();
+    // The next high-score box says that its list could not be saved in the file, and why.
+    void noteHighScoresNotSaved(const QString &fileName, const QString &reason);
+    // Says so in a box, the first time in a run.
+    void showDifficultyNotSaved(const QString &fileName, const QString &reason);
 
 protected:
     // Keeps the wheel off the difficulty selector while it has no keyboard focus.
@@ -70,6 +74,8 @@ private:
     QTimer timer;
     Input *rotInput;
     Input *keyInput;
+    QString highScoresNotSaved; // for the next high-score box
+    bool difficultyNotSavedShown = false;
 };
 
 #endif // PUZZLEUI_H

@@ -3,6 +3,7 @@
 
 #include "defaultpicture.h"
 #include "puzzlepiece.h"
+#include "settingsfile.h"
 #include "settingsformat.h"
 
 #include <QGraphicsItem>
@@ -50,6 +51,15 @@ bool readStoredInt(const QVariant &value, int *result)
     return true;
 }
 
+// A stored high score, -1 for an empty position or one that does not read as a time.
+int highscoreFrom(const QVariant &value)
+{
+    int seconds = 0;
+    if (!readStoredInt(value, &seconds))
+        return -1;
+    return seconds < 0 ? -1 : seconds;
+}
+
 } // namespace
 
 PuzzleFirst::PuzzleFirst(QObject *parent, Clock clock)
@@ -57,8 +67,9 @@ PuzzleFirst::PuzzleFirst(QObject *parent, Clock clock)
 {
     settings = new QSettings(SettingsFormat::format(), QSettings::UserScope,
         QLatin1String(ORGANISATION_NAME), QLatin1String(APPLICATION_NAME));
+    // A store that cannot be written leaves the default to the readings' fallback.
     if (storedDifficulty(-1) == -1)
-        settings->setValue(QLatin1String(DifficultyKey), DEFAULT_DIFICULTY);
+        storeDifficulty(DEFAULT_DIFICULTY);
 
     boardWidth = COLS;
     boardHeight = ROWS;
@@ -311,7 +322,12 @@ void PuzzleFirst::ResetGame()
 
 void PuzzleFirst::ChangeDifficulty(int newDifficulty)
 {
-    settings->setValue(QLatin1String(DifficultyKey), newDifficulty);
+    if (const std::optional<QString> reason = storeDifficulty(newDifficulty)) {
+        unsavedDifficulty = newDifficulty;
+        emit DifficultyNotSaved(settings->fileName(), *reason);
+    } else {
+        unsavedDifficulty.reset();
+    }
     ResetGame();
 }
 
@@ -361,38 +377,56 @@ void PuzzleFirst::EndGame()
 {
     const int score = clockMilliseconds() / 1000;
     StopGame();
-    emit PuzzleSolved();
 
-    // Another instance of the game may have scored since this store was last read; without the
-    // re-read its time would be overwritten by a stale list.
-    settings->sync();
-    int highscores[NUM_OF_HIGHSCORES];
-    for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
-        highscores[position] = storedHighscore(position);
+    // Read, merged and written under the file's lock, so that a time another instance of the game
+    // scores meanwhile is neither overwritten by a stale list nor overwrites this one; and stored
+    // before anything is shown, so that the time survives the game being killed behind a box.
+    SettingsFile file(settings->fileName());
+    const bool saved = file.update([score](QSettings::SettingsMap &values) {
+        int highscores[NUM_OF_HIGHSCORES];
+        for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
+            highscores[position] = highscoreFrom(values.value(highscoreKey(position)));
 
-    // The score goes before the first longer time or into the first empty position; the rest
-    // shift down and the last drops out. A tie goes after the stored time.
-    bool newscore = false;
-    int tempscore = -1;
-    for (int position = 0; position < NUM_OF_HIGHSCORES; ++position) {
-        if (newscore) {
-            std::swap(highscores[position], tempscore);
-        } else if (score < highscores[position] || highscores[position] == -1) {
-            tempscore = highscores[position];
-            highscores[position] = score;
-            newscore = true;
+        // The score goes before the first longer time or into the first empty position; the rest
+        // shift down and the last drops out. A tie goes after the stored time.
+        bool newscore = false;
+        int tempscore = -1;
+        for (int position = 0; position < NUM_OF_HIGHSCORES; ++position) {
+            if (newscore) {
+                std::swap(highscores[position], tempscore);
+            } else if (score < highscores[position] || highscores[position] == -1) {
+                tempscore = highscores[position];
+                highscores[position] = score;
+                newscore = true;
+            }
         }
-    }
 
-    for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
-        settings->setValue(highscoreKey(position), highscores[position]);
+        for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
+            values.insert(highscoreKey(position), highscores[position]);
+    });
     settings->sync();
 
+    emit PuzzleSolved();
+    if (!saved)
+        emit HighScoreNotSaved(settings->fileName(), file.error());
     emit NewHighScore(GetHighscores());
+}
+
+std::optional<QString> PuzzleFirst::storeDifficulty(int difficulty)
+{
+    SettingsFile file(settings->fileName());
+    if (!file.update([difficulty](QSettings::SettingsMap &values) {
+            values.insert(QLatin1String(DifficultyKey), difficulty);
+        }))
+        return file.error();
+    settings->sync();
+    return std::nullopt;
 }
 
 int PuzzleFirst::storedDifficulty(int fallback) const
 {
+    if (unsavedDifficulty)
+        return *unsavedDifficulty;
     int difficulty = 0;
     if (!readStoredInt(settings->value(QLatin1String(DifficultyKey)), &difficulty))
         return fallback;
@@ -401,10 +435,7 @@ int PuzzleFirst::storedDifficulty(int fallback) const
 
 int PuzzleFirst::storedHighscore(int position) const
 {
-    int seconds = 0;
-    if (!readStoredInt(settings->value(highscoreKey(position)), &seconds))
-        return -1;
-    return seconds < 0 ? -1 : seconds;
+    return highscoreFrom(settings->value(highscoreKey(position)));
 }
 
 int PuzzleFirst::clockMilliseconds() const

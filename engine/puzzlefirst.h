@@ -10,12 +10,16 @@
 #include <QPoint>
 #include <QString>
 
+#include <optional>
+
 class PuzzlePiece;
 class QSettings;
 
 // The puzzle engine: the 3 x 3 grid of tiles, moves, shuffling, the game clock, the difficulty
 // and the high-score list. The difficulty and the high scores live only in the settings store
-// and are read from it at every use.
+// and are read from it at every use. They are written straight to its file, under its lock and
+// whole or not at all, and a write that fails is announced; a difficulty that could not be
+// stored still holds for the rest of the run.
 //
 // Tile items: an item in a scene belongs to that scene (the board view's scene deletes the
 // items it holds); an item in no scene, such as the empty square's, belongs to the engine.
@@ -66,10 +70,17 @@ public:
     int GetElapsedTime() const;
 
 signals:
+    // A solve stores the list before it announces anything: PuzzleSolved(), then, if the list
+    // could not be stored, HighScoreNotSaved(), then NewHighScore() with the list as the settings
+    // file holds it.
     void PuzzleSolved();
     void BoardChanged();
     void NewHighScore(QList<int> highscores);
     void BoardPictureChanged();
+    // The settings file named could not be written, for the reason given in the system's words.
+    void HighScoreNotSaved(const QString &fileName, const QString &reason);
+    // Sent before the new game starts.
+    void DifficultyNotSaved(const QString &fileName, const QString &reason);
 
 public slots:
     // Each slides a tile into the empty square and returns whether it did. The direction is the
@@ -106,6 +117,8 @@ private:
     bool wouldCompleteGoal(const QPoint &tile) const;
     int storedDifficulty(int fallback) const;
     int storedHighscore(int position) const;
+    // Writes the difficulty to the settings file; returns the reason when that failed.
+    std::optional<QString> storeDifficulty(int difficulty);
     int clockMilliseconds() const;
     void releasePieces(PuzzlePiece *const (&pieces)[COLS][ROWS]);
 
@@ -121,6 +134,7 @@ private:
     qint64 startTime = 0; // the clock at the last start of a game, or at construction
     ImageLoader imLoader;
     QSettings *settings = nullptr;
+    std::optional<int> unsavedDifficulty; // chosen this run, but not in the settings file
 };
 
 #endif // PUZZLEFIRST_H

@@ -129,9 +129,11 @@ void TestPuzzleFirst::metaObjectListsShortForms()
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
         methods << QString::fromLatin1(meta.method(i).methodSignature());
     const QStringList expected = {"PuzzleSolved()", "BoardChanged()", "NewHighScore(QList<int>)",
-        "BoardPictureChanged()", "moveUp(bool)", "moveUp()", "moveDown(bool)", "moveDown()",
-        "moveLeft(bool)", "moveLeft()", "moveRight(bool)", "moveRight()", "movePiece(int,int,bool)",
-        "movePiece(int,int)", "ChangeDifficulty(int)", "ResetGame()", "StartGame()", "StopGame()"};
+        "BoardPictureChanged()", "HighScoreNotSaved(QString,QString)",
+        "DifficultyNotSaved(QString,QString)", "moveUp(bool)", "moveUp()", "moveDown(bool)",
+        "moveDown()", "moveLeft(bool)", "moveLeft()", "moveRight(bool)", "moveRight()",
+        "movePiece(int,int,bool)", "movePiece(int,int)", "ChangeDifficulty(int)", "ResetGame()",
+        "StartGame()", "StopGame()"};
     QCOMPARE(methods, expected);
 }
 
