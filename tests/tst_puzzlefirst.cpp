@@ -104,6 +104,7 @@ private slots:
     void resetDropsRunningGameUnscored();
     void clockBeforeAndAfterGames();
     void realClockCountsMilliseconds();
+    void twoProcessesKeepBothTimes_data();
     void twoProcessesKeepBothTimes();
 
 private:
@@ -789,36 +790,56 @@ void TestPuzzleFirst::realClockCountsMilliseconds()
     QVERIFY(restarted <= sinceRestart.elapsed() + 1);
 }
 
+void TestPuzzleFirst::twoProcessesKeepBothTimes_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<bool>("atOnce");
+    QTest::addColumn<QList<int>>("highscores");
+    QTest::newRow("one each, in turn")
+        << QByteArray("solve 1100") << QByteArray("solve 0") << false << QList<int> {0, 1, -1};
+    // 400 s down to 2 s, and 399 s down to 1 s: every game betters the list.
+    QTest::newRow("200 each, at once")
+        << QByteArray("solve 400000 200 -2000") << QByteArray("solve 399000 200 -2000") << true
+        << QList<int> {1, 2, 3};
+}
+
 void TestPuzzleFirst::twoProcessesKeepBothTimes()
 {
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(bool, atOnce);
+    QFETCH(QList<int>, highscores);
     QString player = qEnvironmentVariable("PLIVORA_TESTPLAYER");
     if (player.isEmpty())
         player = QCoreApplication::applicationDirPath() + QStringLiteral("/plivora_testplayer");
     QVERIFY2(QFileInfo(player).isExecutable(), qPrintable(player));
 
     Watchdog watchdog(120000, "two game processes");
-    QProcess first;
-    QProcess second;
-    for (QProcess *process : {&first, &second}) {
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(player, QStringList());
-        QVERIFY(process->waitForStarted());
+    QProcess players[2];
+    for (QProcess &process : players) {
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(player, QStringList());
+        QVERIFY(process.waitForStarted());
     }
     // Both have read the store before either scores.
-    for (QProcess *process : {&first, &second}) {
-        while (!process->canReadLine())
-            QVERIFY(process->waitForReadyRead(60000));
-        QCOMPARE(process->readLine().trimmed(), QByteArray("ready"));
+    for (QProcess &process : players) {
+        while (!process.canReadLine())
+            QVERIFY(process.waitForReadyRead(60000));
+        QCOMPARE(process.readLine().trimmed(), QByteArray("ready"));
     }
 
-    first.write("solve 1100\n");
-    QVERIFY(first.waitForFinished(60000));
-    QCOMPARE(first.readAll().trimmed(), QByteArray("solved 1"));
-    second.write("solve 0\n");
-    QVERIFY(second.waitForFinished(60000));
-    QCOMPARE(second.readAll().trimmed(), QByteArray("solved 0"));
-
-    QCOMPARE(storedHighscores(), QList<int>({0, 1, -1}));
+    const QByteArray commands[2] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        players[i].write(commands[i] + '\n');
+        if (!atOnce)
+            QVERIFY(players[i].waitForFinished(60000));
+    }
+    for (QProcess &process : players) {
+        QVERIFY(process.state() == QProcess::NotRunning || process.waitForFinished(60000));
+        QVERIFY(process.readAll().startsWith("solved "));
+    }
+    QCOMPARE(storedHighscores(), highscores);
 }
 
 PLIVORA_TEST_MAIN(TestPuzzleFirst)
