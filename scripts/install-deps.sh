@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-private-dev qt6-sensors-dev qt6-image-formats-plugins
     zlib1g-dev fonts-dejavu-core
     libudev-dev
-    desktop-file-utils appstream man-db
+    gettext desktop-file-utils appstream man-db
     xvfb dbus-x11 at-spi2-core python3-pyatspi xdotool
     phoc grim qt6-wayland
     build-essential dpkg-dev debhelper lintian
