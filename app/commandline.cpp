@@ -49,23 +49,24 @@ void addOptions(QCommandLineParser &parser, bool showToolkitOptions)
 {
     // The toolkit's options are single-dash words; "-h" and "-v" still work as words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CommandLine::tr(
         "A 3x3 sliding-tile picture puzzle. Slide the tiles back into order by clicking them,\n"
         "with the arrow keys, or by tilting the device."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(QLatin1String(SensorsOption),
-        QStringLiteral("Lists the rotation and accelerometer sensors, tells which one tilting "
+        CommandLine::tr("Lists the rotation and accelerometer sensors, tells which one tilting "
                        "uses and why the others are passed over, and exits.")));
-    parser.addPositionalArgument(QStringLiteral("PICTURE"),
-        QStringLiteral("A picture to play with instead of the default one."),
-        QStringLiteral("[PICTURE]"));
+    const QString picture = CommandLine::tr("PICTURE");
+    parser.addPositionalArgument(picture,
+        CommandLine::tr("A picture to play with instead of the default one."),
+        u'[' + picture + u']');
 
     for (const ToolkitOption &toolkit : ToolkitOptions) {
         QCommandLineOption option(QLatin1String(toolkit.name));
         if (toolkit.valueName)
             option.setValueName(QLatin1String(toolkit.valueName));
-        option.setDescription(QStringLiteral("Qt's own option, see the Qt documentation."));
+        option.setDescription(CommandLine::tr("Qt's own option, see the Qt documentation."));
         if (!showToolkitOptions)
             option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -76,8 +77,15 @@ QString helpText(const QString &program, bool showToolkitOptions)
 {
     QCommandLineParser parser;
     addOptions(parser, showToolkitOptions);
-    // Without an application object the parser cannot know the program's name.
-    return parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+    // The parser names the program as it was called, or, without an application object, not at
+    // all; the help names it by its file name.
+    const QString called = QCoreApplication::instance() ? QCoreApplication::arguments().constFirst()
+                                                        : QStringLiteral("<executable_name>");
+    QString text = parser.helpText();
+    const qsizetype at = text.indexOf(called);
+    if (at >= 0 && at < text.indexOf(u'\n'))
+        text.replace(at, called.size(), program);
+    return text;
 }
 
 } // namespace
@@ -91,7 +99,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     addOptions(parser, false);
     if (!parser.parse(arguments)) {
         what = Fail;
-        message = QStringLiteral("%1: %2 Try '%1 --help' for more information.\n")
+        message = tr("%1: %2 Try '%1 --help' for more information.\n")
                       .arg(program, parser.errorText());
         return;
     }
@@ -111,8 +119,8 @@ CommandLine::CommandLine(const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
         what = Fail;
-        message = QStringLiteral("%1: Too many arguments, only one PICTURE is taken. Try '%1 "
-                                 "--help' for more information.\n")
+        message = tr("%1: Too many arguments, only one PICTURE is taken. Try '%1 --help' for "
+                     "more information.\n")
                       .arg(program);
         return;
     }

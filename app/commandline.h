@@ -2,6 +2,7 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,8 @@
 // -style, -qwindowgeometry, ...) are accepted and left for the application object to act on.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum Request {
         Play, // start the game

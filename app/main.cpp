@@ -4,6 +4,7 @@
 #include "puzzlefirst.h"
 #include "puzzleui.h"
 #include "sensorchoice.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -27,19 +28,25 @@ int qMain(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Read before the application object exists, which would need a display to play; what it
+    // prints is read again once the catalogues are in, which need an application object.
     const CommandLine commandLine(arguments);
 
     switch (commandLine.request()) {
     case CommandLine::ShowText:
-        print(commandLine.text(), stdout);
-        return 0;
-    case CommandLine::Fail:
-        print(commandLine.text(), stderr);
-        return 2;
+    case CommandLine::Fail: {
+        QCoreApplication app(argc, argv);
+        const Translations translations;
+        const CommandLine translated(arguments);
+        const bool failed = translated.request() == CommandLine::Fail;
+        print(translated.text(), failed ? stderr : stdout);
+        return failed ? 2 : 0;
+    }
     case CommandLine::ListSensors: {
         // The sensor plugins need an application object, but no display. A read of the kernel's
         // accelerometer that never returns is left behind: exiting does not wait for it.
         QCoreApplication app(argc, argv);
+        const Translations translations;
         print(SensorChoice().report().join(QLatin1Char('\n')) + QLatin1Char('\n'), stdout);
         return 0;
     }
@@ -48,6 +55,7 @@ int qMain(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    const Translations translations;
     QApplication::setApplicationDisplayName(QLatin1String(PuzzleFirst::APPLICATION_NAME));
     // Lets the desktop match the window with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QLatin1String(Identity::DESKTOP_ID));

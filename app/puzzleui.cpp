@@ -108,6 +108,9 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     buttonLayout1->addWidget(exitButton);
     buttonLayout1->addStretch(0);
 
+    // In a right-to-left language the controls stand left of the board, but the board keeps
+    // its picture, its corners and its directions as they are.
+    board->setLayoutDirection(Qt::LeftToRight);
     auto *mainLayout = new QHBoxLayout;
     mainLayout->addWidget(board);
     mainLayout->addLayout(buttonLayout1);
@@ -255,7 +258,7 @@ void PuzzleUI::updateTime()
 
 void PuzzleUI::showTimeName(int seconds)
 {
-    const QString name = seconds == 1 ? tr("time: 1 second") : tr("time: %1 seconds").arg(seconds);
+    const QString name = tr("time: %n seconds", nullptr, seconds);
     // Every new name is announced; an unchanged one is not set again.
     if (name != timeDisplay->accessibleName())
         timeDisplay->setAccessibleName(name);

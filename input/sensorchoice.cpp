@@ -56,13 +56,13 @@ SensorChoice::SensorChoice()
     for (const QByteArray &id : std::as_const(accelerometerIds)) {
         QString reason;
         if (id.startsWith(DummyPrefix)) {
-            reason = QStringLiteral("passed over: simulated");
+            reason = tr("passed over: simulated");
         } else if (!chosenAccelerometer.isEmpty()) {
-            reason = QStringLiteral("passed over: %1 comes first")
+            reason = tr("passed over: %1 comes first")
                          .arg(QLatin1String(chosenAccelerometer));
         } else {
             chosenAccelerometer = id;
-            reason = QStringLiteral("a real accelerometer");
+            reason = tr("a real accelerometer");
         }
         accelerometers.append({id, reason});
     }
@@ -71,23 +71,23 @@ SensorChoice::SensorChoice()
         QString reason;
         if (!chosenRotation.isEmpty()) {
             reason =
-                QStringLiteral("passed over: %1 comes first").arg(QLatin1String(chosenRotation));
+                tr("passed over: %1 comes first").arg(QLatin1String(chosenRotation));
         } else if (id.startsWith(DummyPrefix)) {
-            reason = QStringLiteral("passed over: simulated");
+            reason = tr("passed over: simulated");
         } else if (id.startsWith(GenericPrefix)) {
             // The generic rotation is computed from the default accelerometer: it measures
             // something only when that is a real one.
             if (chosenAccelerometer.isEmpty()) {
-                reason = QStringLiteral(
+                reason = tr(
                     "passed over: computed from an accelerometer, and no real one is offered");
             } else {
                 chosenRotation = id;
-                reason = QStringLiteral("used, computed from %1")
+                reason = tr("used, computed from %1")
                              .arg(QLatin1String(chosenAccelerometer));
             }
         } else {
             chosenRotation = id;
-            reason = QStringLiteral("used");
+            reason = tr("used");
         }
         rotations.append({id, reason});
     }
@@ -108,22 +108,22 @@ QStringList SensorChoice::report() const
     const auto list = [&lines](const QString &title, const QList<Verdict> &verdicts) {
         lines.append(title);
         if (verdicts.isEmpty())
-            lines.append(QStringLiteral("  none offered"));
+            lines.append(tr("  none offered"));
         for (const Verdict &verdict : verdicts)
             lines.append(QStringLiteral("  %1: %2").arg(QLatin1String(verdict.id), verdict.reason));
     };
-    list(QStringLiteral("Rotation sensor backends:"), rotations);
-    list(QStringLiteral("Accelerometer backends:"), accelerometers);
+    list(tr("Rotation sensor backends:"), rotations);
+    list(tr("Accelerometer backends:"), accelerometers);
     if (iio.isValid()) {
-        lines.append(QStringLiteral("IIO accelerometer: %1 at %2").arg(iio.name(), iio.path()));
+        lines.append(tr("IIO accelerometer: %1 at %2").arg(iio.name(), iio.path()));
         lines.append(readingReport(iio));
     } else {
         lines.append(
-            QStringLiteral("IIO accelerometer: none found in %1").arg(IioDevice::devicesFolder()));
+            tr("IIO accelerometer: none found in %1").arg(IioDevice::devicesFolder()));
     }
     lines.append(chosenRotation.isEmpty()
-            ? QStringLiteral("Tilt input: off, no sensor measures this device")
-            : QStringLiteral("Tilt input: reads %1").arg(QLatin1String(chosenRotation)));
+            ? tr("Tilt input: off, no sensor measures this device")
+            : tr("Tilt input: reads %1").arg(QLatin1String(chosenRotation)));
     return lines;
 }
 
@@ -147,22 +147,22 @@ QString SensorChoice::readingReport(const IioDevice &device)
     std::unique_lock<std::mutex> lock(trial->mutex);
     if (!trial->finished.wait_for(
             lock, std::chrono::seconds(READ_PATIENCE_SECONDS), [&trial] { return trial->done; }))
-        return QStringLiteral("  one reading: no answer within %1 s").arg(READ_PATIENCE_SECONDS);
+        return tr("  one reading: no answer within %1 s").arg(READ_PATIENCE_SECONDS);
     const double milliseconds = std::chrono::duration<double, std::milli>(trial->took).count();
     const QString took = QString::number(milliseconds, 'f', 1);
     if (trial->read) {
-        return QStringLiteral("  one reading: %1 ms, x %2, y %3, z %4 m/s²")
+        return tr("  one reading: %1 ms, x %2, y %3, z %4 m/s²")
             .arg(took, QString::number(trial->acceleration[0], 'f', 2),
                 QString::number(trial->acceleration[1], 'f', 2),
                 QString::number(trial->acceleration[2], 'f', 2));
     }
     if (trial->error == EBUSY) {
-        return QStringLiteral("  one reading: busy, another program streams the device (the "
+        return tr("  one reading: busy, another program streams the device (the "
                               "system's rotation service, for one; locking the screen rotation "
                               "frees it)");
     }
     return trial->error
-        ? QStringLiteral("  one reading: failed after %1 ms: %2")
+        ? tr("  one reading: failed after %1 ms: %2")
               .arg(took, QString::fromLocal8Bit(std::strerror(trial->error)))
-        : QStringLiteral("  one reading: no plausible numbers, after %1 ms").arg(took);
+        : tr("  one reading: no plausible numbers, after %1 ms").arg(took);
 }

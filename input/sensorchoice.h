@@ -5,6 +5,7 @@
 #include "iiodevice.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@
 // which reports a steady tilt on every machine without sensors), there is no choice.
 class SensorChoice
 {
+    Q_DECLARE_TR_FUNCTIONS(SensorChoice)
+
 public:
     // How long the report waits for a reading of the kernel's accelerometer.
     static constexpr int READ_PATIENCE_SECONDS = 10;

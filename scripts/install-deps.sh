@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-private-dev qt6-sensors-dev qt6-image-formats-plugins
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     zlib1g-dev fonts-dejavu-core
     libudev-dev
     gettext desktop-file-utils appstream man-db

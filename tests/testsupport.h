@@ -3,6 +3,7 @@
 #define TESTSUPPORT_H
 
 #include "clock.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QColor>
@@ -171,13 +172,14 @@ private:
         QCOMPARE(actual, expected);                                                                \
     } while (false)
 
-// QTEST_MAIN with the isolated environment.
+// QTEST_MAIN with the isolated environment, in English.
 #define PLIVORA_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
         TestSupport::isolateEnvironment();                                                         \
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        const Translations translations(QLocale(QLocale::English));                                \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
