@@ -56,7 +56,7 @@ void addOptions(QCommandLineParser &parser, bool showToolkitOptions)
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(QLatin1String(SensorsOption),
         CommandLine::tr("Lists the rotation and accelerometer sensors, tells which one tilting "
-                       "uses and why the others are passed over, and exits.")));
+                        "uses and why the others are passed over, and exits.")));
     const QString picture = CommandLine::tr("PICTURE");
     parser.addPositionalArgument(picture,
         CommandLine::tr("A picture to play with instead of the default one."),
@@ -99,8 +99,8 @@ CommandLine::CommandLine(const QStringList &arguments)
     addOptions(parser, false);
     if (!parser.parse(arguments)) {
         what = Fail;
-        message = tr("%1: %2 Try '%1 --help' for more information.\n")
-                      .arg(program, parser.errorText());
+        message =
+            tr("%1: %2 Try '%1 --help' for more information.\n").arg(program, parser.errorText());
         return;
     }
 

@@ -58,8 +58,7 @@ SensorChoice::SensorChoice()
         if (id.startsWith(DummyPrefix)) {
             reason = tr("passed over: simulated");
         } else if (!chosenAccelerometer.isEmpty()) {
-            reason = tr("passed over: %1 comes first")
-                         .arg(QLatin1String(chosenAccelerometer));
+            reason = tr("passed over: %1 comes first").arg(QLatin1String(chosenAccelerometer));
         } else {
             chosenAccelerometer = id;
             reason = tr("a real accelerometer");
@@ -70,20 +69,18 @@ SensorChoice::SensorChoice()
     for (const QByteArray &id : backendsDefaultFirst(QByteArray(QRotationSensor::sensorType))) {
         QString reason;
         if (!chosenRotation.isEmpty()) {
-            reason =
-                tr("passed over: %1 comes first").arg(QLatin1String(chosenRotation));
+            reason = tr("passed over: %1 comes first").arg(QLatin1String(chosenRotation));
         } else if (id.startsWith(DummyPrefix)) {
             reason = tr("passed over: simulated");
         } else if (id.startsWith(GenericPrefix)) {
             // The generic rotation is computed from the default accelerometer: it measures
             // something only when that is a real one.
             if (chosenAccelerometer.isEmpty()) {
-                reason = tr(
-                    "passed over: computed from an accelerometer, and no real one is offered");
+                reason =
+                    tr("passed over: computed from an accelerometer, and no real one is offered");
             } else {
                 chosenRotation = id;
-                reason = tr("used, computed from %1")
-                             .arg(QLatin1String(chosenAccelerometer));
+                reason = tr("used, computed from %1").arg(QLatin1String(chosenAccelerometer));
             }
         } else {
             chosenRotation = id;
@@ -118,8 +115,7 @@ QStringList SensorChoice::report() const
         lines.append(tr("IIO accelerometer: %1 at %2").arg(iio.name(), iio.path()));
         lines.append(readingReport(iio));
     } else {
-        lines.append(
-            tr("IIO accelerometer: none found in %1").arg(IioDevice::devicesFolder()));
+        lines.append(tr("IIO accelerometer: none found in %1").arg(IioDevice::devicesFolder()));
     }
     lines.append(chosenRotation.isEmpty()
             ? tr("Tilt input: off, no sensor measures this device")
@@ -158,11 +154,10 @@ QString SensorChoice::readingReport(const IioDevice &device)
     }
     if (trial->error == EBUSY) {
         return tr("  one reading: busy, another program streams the device (the "
-                              "system's rotation service, for one; locking the screen rotation "
-                              "frees it)");
+                  "system's rotation service, for one; locking the screen rotation "
+                  "frees it)");
     }
-    return trial->error
-        ? tr("  one reading: failed after %1 ms: %2")
-              .arg(took, QString::fromLocal8Bit(std::strerror(trial->error)))
-        : tr("  one reading: no plausible numbers, after %1 ms").arg(took);
+    return trial->error ? tr("  one reading: failed after %1 ms: %2")
+                              .arg(took, QString::fromLocal8Bit(std::strerror(trial->error)))
+                        : tr("  one reading: no plausible numbers, after %1 ms").arg(took);
 }
