@@ -49,7 +49,9 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 
 } // namespace
 
-SettingsFile::SettingsFile(const QString &fileName) : name(fileName) { }
+SettingsFile::SettingsFile(const QString &fileName, int lockPatience)
+    : name(fileName), patience(lockPatience)
+{ }
 
 bool SettingsFile::update(const std::function<void(QSettings::SettingsMap &)> &change)
 {
@@ -63,7 +65,7 @@ bool SettingsFile::update(const std::function<void(QSettings::SettingsMap &)> &c
         return fail(out.errorString());
 
     QLockFile lock(name + QLatin1String(".lock"));
-    if (!lockWithin(lock, LOCK_PATIENCE)) {
+    if (!lockWithin(lock, patience)) {
         // The lock file does not say why it could not be made; a full disk, the likeliest
         // reason once the save file could be opened, shows in a write.
         QString why = tr("another program keeps the file locked");

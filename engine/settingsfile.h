@@ -21,7 +21,7 @@ public:
     // How long an update waits at most for another writer to finish, in milliseconds.
     static const int LOCK_PATIENCE = 1000;
 
-    explicit SettingsFile(const QString &fileName);
+    explicit SettingsFile(const QString &fileName, int lockPatience = LOCK_PATIENCE);
 
     // Reads the file (none counts as empty), lets change edit its values and writes them back.
     // Returns whether the file now holds the changed values; if not, it is left as it was.
@@ -37,6 +37,7 @@ private:
     bool fail(const QString &why);
 
     QString name;
+    int patience;
     QSettings::SettingsMap map;
     QString reason;
 };

@@ -95,7 +95,6 @@ private slots:
 
 private:
     QMap<QString, QString> english;
-    FakeIio noSensors;
 };
 
 void TestTranslations::initTestCase()
