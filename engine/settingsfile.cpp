@@ -61,8 +61,13 @@ bool SettingsFile::update(const std::function<void(QSettings::SettingsMap &)> &c
     // Whether the folder could be made is told by the save file, with the reason.
     QDir().mkpath(QFileInfo(name).absolutePath());
     QSaveFile out(name);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(out.errorString());
+    if (!out.open(QIODevice::WriteOnly)) {
+        // Of an existing file the save file says only that it is not writable; opening the file
+        // itself, to add to it, says why.
+        QFile existing(name);
+        return fail(existing.exists() && !existing.open(QIODevice::Append) ? existing.errorString()
+                                                                           : out.errorString());
+    }
 
     QLockFile lock(name + QLatin1String(".lock"));
     if (!lockWithin(lock, patience)) {

@@ -69,6 +69,14 @@ void isolateEnvironment()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+QString testPlayer()
+{
+    const QString player = qEnvironmentVariable("PLIVORA_TESTPLAYER");
+    return player.isEmpty()
+        ? QCoreApplication::applicationDirPath() + QStringLiteral("/plivora_testplayer")
+        : player;
+}
+
 void clearSettings()
 {
     QSettings settings(QLatin1String(PuzzleFirst::ORGANISATION_NAME),

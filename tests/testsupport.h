@@ -32,6 +32,9 @@ namespace TestSupport {
 // before the application object is made.
 void isolateEnvironment();
 
+// The second game process for tests (testplayer.cpp).
+QString testPlayer();
+
 // Removes everything from the game's settings store.
 void clearSettings();
 // Writes value under key in the game's settings store, as a text the way a user might.

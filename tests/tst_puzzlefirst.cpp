@@ -810,9 +810,7 @@ void TestPuzzleFirst::twoProcessesKeepBothTimes()
     QFETCH(QByteArray, second);
     QFETCH(bool, atOnce);
     QFETCH(QList<int>, highscores);
-    QString player = qEnvironmentVariable("PLIVORA_TESTPLAYER");
-    if (player.isEmpty())
-        player = QCoreApplication::applicationDirPath() + QStringLiteral("/plivora_testplayer");
+    const QString player = testPlayer();
     QVERIFY2(QFileInfo(player).isExecutable(), qPrintable(player));
 
     Watchdog watchdog(120000, "two game processes");

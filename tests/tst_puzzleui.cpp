@@ -15,15 +15,19 @@
 #include <QLCDNumber>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include <sys/stat.h>
@@ -103,7 +107,9 @@ private slots:
     void highscoresButton();
     void highscoreTextBlanksOnlyEmptyPositions_data();
     void highscoreTextBlanksOnlyEmptyPositions();
+    void solvedByMouseShowsFinishThenHighscores_data();
     void solvedByMouseShowsFinishThenHighscores();
+    void killedBehindTheFinishBoxKeepsTheTime();
     void arrowKeysPlayOnTheBoard();
     void mnemonicsKeepWorking();
     void inputsReachTheEngine();
@@ -416,22 +422,117 @@ void TestPuzzleUI::highscoreTextBlanksOnlyEmptyPositions()
     QCOMPARE(watcher.boxes, QList<Box>({{"Highscores", text}}));
 }
 
+// The settings folder made unwritable for one test, and given back after it: a full file
+// system, a read-only one, or a file in its place. Mounting takes root; refused, it is skipped.
+class UnwritableFolder
+{
+public:
+    UnwritableFolder(const QString &how, const QString &folder) : folder(folder)
+    {
+        if (how == QLatin1String("file")) {
+            QDir(folder).removeRecursively();
+            QFile(folder).open(QIODevice::WriteOnly);
+        } else if (how == QLatin1String("full")) {
+            QFile settings(folder + QStringLiteral("/Plivora.conf"));
+            settings.open(QIODevice::ReadOnly);
+            const QByteArray content = settings.readAll();
+            mounted = mount({"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder});
+            settings.close();
+            settings.open(QIODevice::WriteOnly);
+            settings.write(content);
+            settings.close();
+            QFile fill(folder + QStringLiteral("/fill"));
+            fill.open(QIODevice::WriteOnly);
+            while (mounted && fill.write(QByteArray(4096, 0)) > 0 && fill.flush()) { }
+        } else if (how == QLatin1String("read-only")) {
+            mounted = mount({"--bind", folder, folder}) && mount({"-o", "remount,bind,ro", folder});
+        }
+    }
+    ~UnwritableFolder()
+    {
+        if (mounted)
+            mount({"-l", folder}, QStringLiteral("umount"));
+        if (QFileInfo(folder).isFile())
+            QFile::remove(folder);
+    }
+    bool mounted = false;
+
+private:
+    static bool mount(const QStringList &arguments, const QString &program = "mount")
+    {
+        QProcess process;
+        process.start(program, arguments);
+        return process.waitForFinished(60000) && process.exitCode() == 0;
+    }
+    QString folder;
+};
+
+void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("error"); // the system's reason for a failed save, or none
+    QTest::newRow("writable") << "" << 0;
+    QTest::newRow("full file system") << "full" << ENOSPC;
+    QTest::newRow("read-only folder") << "read-only" << EROFS;
+    QTest::newRow("a file in its place") << "file" << ENOTDIR;
+}
+
 void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores()
 {
+    QFETCH(QString, folder);
+    QFETCH(int, error);
     storeSetting("highscore/0", 5);
+    const QString file =
+        QSettings(PuzzleFirst::ORGANISATION_NAME, PuzzleFirst::APPLICATION_NAME).fileName();
+    const UnwritableFolder unwritable(folder, QFileInfo(file).path());
+    if (folder.endsWith("full") || folder.endsWith("only")) {
+        if (!unwritable.mounted)
+            QSKIP("the system refused the mount; it takes root");
+    }
     FakeClock clock; // however long the solve takes, it scores ahead of the stored 5
     PuzzleUI window(nullptr, std::nullopt, clock.clock());
     QVERIFY(showActive(window));
     DialogWatcher watcher;
     solveByMouse(*board(window), *engine(window));
+    // Said once a run, and the choice holds all the same.
+    selector(window)->setCurrentIndex(1);
+    selector(window)->setCurrentIndex(2);
+    QCOMPARE(engine(window)->GetDifficulty(), PuzzleFirst::HARD);
 
-    QCOMPARE(watcher.boxes.size(), 2);
+    QCOMPARE(watcher.boxes.size(), error ? 3 : 2);
     QCOMPARE(watcher.boxes.at(0).text, FinishText);
     QVERIFY(watcher.boxes.at(0).title.isEmpty() || watcher.boxes.at(0).title == "Plivora"
         || watcher.boxes.at(0).title == QCoreApplication::applicationName());
     const int seconds = engine(window)->GetElapsedTime() / 1000;
+    if (!error) {
+        QCOMPARE(watcher.boxes.at(1),
+            Box({"Highscores", QStringLiteral("HIGHSCORE\n1.  %1\n2.  5\n3.  ").arg(seconds)}));
+        return;
+    }
+    // The list as the file holds it, then why it holds no more.
+    const QString why = QStringLiteral("could not be saved in %1: %2.")
+                            .arg(file, QString::fromLocal8Bit(std::strerror(error)));
+    const QString list = folder == "file" ? "1.  \n2.  \n3.  " : "1.  5\n2.  \n3.  ";
     QCOMPARE(watcher.boxes.at(1),
-        Box({"Highscores", QStringLiteral("HIGHSCORE\n1.  %1\n2.  5\n3.  ").arg(seconds)}));
+        Box({"Highscores", "HIGHSCORE\n" + list + "\n\nThe best times " + why}));
+    QCOMPARE(watcher.boxes.at(2).text, "The difficulty " + why);
+}
+
+void TestPuzzleUI::killedBehindTheFinishBoxKeepsTheTime()
+{
+    QProcess game;
+    game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    game.start(testPlayer(), {QStringLiteral("window")});
+    const auto line = [&game] {
+        while (!game.canReadLine() && game.waitForReadyRead(60000)) { }
+        return QString::fromUtf8(game.readLine().trimmed());
+    };
+    QCOMPARE(line(), "ready");
+    game.write("solve 7000\n");
+    QCOMPARE(line(), "box " + FinishText);
+    game.kill();
+    QVERIFY(game.waitForFinished(60000));
+    QCOMPARE(storedSetting("highscore/0").toString(), "7");
 }
 
 void TestPuzzleUI::arrowKeysPlayOnTheBoard()
