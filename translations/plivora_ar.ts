@@ -57,23 +57,23 @@ with the arrow keys, or by tilting the device.</source>
     <name>PuzzleUI</name>
     <message>
         <source>&amp;new game</source>
-        <translation>&amp;لعبة جديدة</translation>
+        <translation>لعبة جديدة (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;highscores</source>
-        <translation>أ&amp;فضل الأوقات</translation>
+        <translation>أفضل الأوقات (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;exit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Load image</source>
-        <translation>&amp;حمّل صورة</translation>
+        <translation>حمّل صورة (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;instructions</source>
-        <translation>&amp;تعليمات</translation>
+        <translation>تعليمات (&amp;I)</translation>
     </message>
     <message>
         <source>easy</source>
