@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -422,73 +423,40 @@ void TestPuzzleUI::highscoreTextBlanksOnlyEmptyPositions()
     QCOMPARE(watcher.boxes, QList<Box>({{"Highscores", text}}));
 }
 
-// The settings folder made unwritable for one test, and given back after it: a full file
-// system, a read-only one, or a file in its place. Mounting takes root; refused, it is skipped.
-class UnwritableFolder
-{
-public:
-    UnwritableFolder(const QString &how, const QString &folder) : folder(folder)
-    {
-        if (how == QLatin1String("file")) {
-            QDir(folder).removeRecursively();
-            QFile(folder).open(QIODevice::WriteOnly);
-        } else if (how == QLatin1String("full")) {
-            QFile settings(folder + QStringLiteral("/Plivora.conf"));
-            settings.open(QIODevice::ReadOnly);
-            const QByteArray content = settings.readAll();
-            mounted = mount({"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder});
-            settings.close();
-            settings.open(QIODevice::WriteOnly);
-            settings.write(content);
-            settings.close();
-            QFile fill(folder + QStringLiteral("/fill"));
-            fill.open(QIODevice::WriteOnly);
-            while (mounted && fill.write(QByteArray(4096, 0)) > 0 && fill.flush()) { }
-        } else if (how == QLatin1String("read-only")) {
-            mounted = mount({"--bind", folder, folder}) && mount({"-o", "remount,bind,ro", folder});
-        }
-    }
-    ~UnwritableFolder()
-    {
-        if (mounted)
-            mount({"-l", folder}, QStringLiteral("umount"));
-        if (QFileInfo(folder).isFile())
-            QFile::remove(folder);
-    }
-    bool mounted = false;
-
-private:
-    static bool mount(const QStringList &arguments, const QString &program = "mount")
-    {
-        QProcess process;
-        process.start(program, arguments);
-        return process.waitForFinished(60000) && process.exitCode() == 0;
-    }
-    QString folder;
-};
-
 void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores_data()
 {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<int>("error"); // the system's reason for a failed save, or none
-    QTest::newRow("writable") << "" << 0;
-    QTest::newRow("full file system") << "full" << ENOSPC;
-    QTest::newRow("read-only folder") << "read-only" << EROFS;
-    QTest::newRow("a file in its place") << "file" << ENOTDIR;
+    // The settings folder, $0, made unwritable before the list is stored and after; mounting takes
+    // root, and a row whose mount is refused is skipped.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("error"); // the system's reason for the failed save, or none
+    QTest::newRow("writable") << ""
+                              << "" << 0;
+    QTest::newRow("full file system") << "mkdir -p \"$0\" && mount -t tmpfs -o size=64k tmpfs \"$0\""
+                                      << "dd if=/dev/zero of=\"$0/fill\" 2>/dev/null; :" << ENOSPC;
+    QTest::newRow("read-only folder")
+        << ""
+        << "mount --bind \"$0\" \"$0\" && mount -o remount,bind,ro \"$0\"" << EROFS;
+    QTest::newRow("a file in its place") << ""
+                                         << "rm -r \"$0\" && touch \"$0\"" << ENOTDIR;
 }
 
 void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores()
 {
-    QFETCH(QString, folder);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
     QFETCH(int, error);
-    storeSetting("highscore/0", 5);
     const QString file =
         QSettings(PuzzleFirst::ORGANISATION_NAME, PuzzleFirst::APPLICATION_NAME).fileName();
-    const UnwritableFolder unwritable(folder, QFileInfo(file).path());
-    if (folder.endsWith("full") || folder.endsWith("only")) {
-        if (!unwritable.mounted)
-            QSKIP("the system refused the mount; it takes root");
-    }
+    const auto shell = [folder = QFileInfo(file).path()](const QString &command) {
+        return command.isEmpty() || QProcess::execute("sh", {"-c", command, folder}) == 0;
+    };
+    const auto restore = qScopeGuard([&] { shell("umount -l \"$0\" || rm -f \"$0\""); });
+    if (!shell(before))
+        QSKIP("the system refused the mount");
+    storeSetting("highscore/0", 5);
+    if (!shell(after))
+        QSKIP("the system refused the mount");
     FakeClock clock; // however long the solve takes, it scores ahead of the stored 5
     PuzzleUI window(nullptr, std::nullopt, clock.clock());
     QVERIFY(showActive(window));
@@ -512,7 +480,7 @@ void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores()
     // The list as the file holds it, then why it holds no more.
     const QString why = QStringLiteral("could not be saved in %1: %2.")
                             .arg(file, QString::fromLocal8Bit(std::strerror(error)));
-    const QString list = folder == "file" ? "1.  \n2.  \n3.  " : "1.  5\n2.  \n3.  ";
+    const QString list = error == ENOTDIR ? "1.  \n2.  \n3.  " : "1.  5\n2.  \n3.  ";
     QCOMPARE(watcher.boxes.at(1),
         Box({"Highscores", "HIGHSCORE\n" + list + "\n\nThe best times " + why}));
     QCOMPARE(watcher.boxes.at(2).text, "The difficulty " + why);
