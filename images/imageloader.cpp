@@ -3,11 +3,14 @@
 
 #include "picturecheck.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
+#include <QImageReader>
 #include <QPen>
 #include <QPixmap>
 
@@ -22,6 +25,9 @@ constexpr int PiecesPerSide = PictureSize / PieceSize;
 constexpr int NumberOffset = 15;
 // Beyond any screen made; caps the memory a set of tiles takes.
 constexpr qreal MaxPixelRatio = 8.0;
+// The largest file whose picture is kept for the next read: the game's own pictures are far
+// smaller, a photo is larger.
+constexpr qint64 MaxKeptFileBytes = 1024 * 1024;
 
 // The pixmap ratio at which a piece of `pixels` pixels measures 50 units, never a hair less. The
 // toolkit measures a pixmap as its pixels divided by its ratio, and for some sizes
@@ -33,6 +39,19 @@ qreal pieceRatioFor(int pixels)
     while (pixels / ratio < PieceSize)
         ratio = std::nextafter(ratio, 0.0);
     return ratio;
+}
+
+// The whole content of a regular file of at most MaxKeptFileBytes, or nothing.
+QByteArray smallFileBytes(const QString &filename)
+{
+    const QFileInfo info(filename);
+    if (!info.isFile() || info.size() > MaxKeptFileBytes)
+        return {};
+    QFile file(filename);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.read(MaxKeptFileBytes + 1);
+    return bytes.size() <= MaxKeptFileBytes ? bytes : QByteArray();
 }
 
 } // namespace
@@ -58,16 +77,9 @@ QList<QGraphicsItem *> ImageLoader::LoadAndSplitImage(const QString &filename, i
     const int piecePixels = qRound(PieceSize * pixelRatio);
     const int picturePixels = PiecesPerSide * piecePixels;
 
-    QImage image = PictureCheck::decodePicture(filename, picturePixels);
-    if (image.isNull())
+    const QPixmap picture = this->picture(filename, picturePixels);
+    if (picture.isNull())
         return GetDefault(w, h);
-
-    // Stretched or squeezed to fill the square whatever its shape, without smoothing. The image
-    // is handed over, so that the pixmap takes its pixels over (converting them in place where
-    // it must) and a large picture is not held twice at full size.
-    const QPixmap picture =
-        QPixmap::fromImage(std::move(image), Qt::AutoColor)
-            .scaled(picturePixels, picturePixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
     // Set on every piece, also at ratio 1: a picture read from a file named "name@2x.png" comes
     // with a ratio of its own.
@@ -83,6 +95,33 @@ QList<QGraphicsItem *> ImageLoader::LoadAndSplitImage(const QString &filename, i
         }
     }
     return items;
+}
+
+QPixmap ImageLoader::picture(const QString &filename, int pixels)
+{
+    // A file that holds the same bytes as the last one gives the same picture, without decoding
+    // it again.
+    const QByteArray bytes = smallFileBytes(filename);
+    const int allocationLimit = QImageReader::allocationLimit();
+    if (!bytes.isEmpty() && filename == last.filename && bytes == last.bytes
+        && pixels == last.pixels && allocationLimit == last.allocationLimit)
+        return last.picture;
+
+    QImage image = PictureCheck::decodePicture(filename, pixels);
+    if (image.isNull())
+        return {};
+    // Stretched or squeezed to fill the square whatever its shape, without smoothing. The image
+    // is handed over, so that the pixmap takes its pixels over (converting them in place where
+    // it must) and a large picture is not held twice at full size.
+    const QPixmap picture =
+        QPixmap::fromImage(std::move(image), Qt::AutoColor)
+            .scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+
+    // The decoder read the file on its own: the picture is kept only if the file still holds the
+    // bytes it is kept by.
+    if (!bytes.isEmpty() && smallFileBytes(filename) == bytes)
+        last = {filename, bytes, pixels, allocationLimit, picture};
+    return picture;
 }
 
 QList<QGraphicsItem *> ImageLoader::GetDefault(int w, int h)

@@ -2,8 +2,10 @@
 #ifndef IMAGELOADER_H
 #define IMAGELOADER_H
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 
 class QGraphicsItem;
@@ -36,7 +38,21 @@ public:
     QList<QGraphicsItem *> GetDefault(int w, int h);
 
 private:
+    // The picture of filename at pixels x pixels, or a null pixmap.
+    QPixmap picture(const QString &filename, int pixels);
+
     qreal pixelRatio = 1.0;
+    // The last small picture made, and what it was made from. The game reads the same file again
+    // at every new game, and twice at every start: for the engine's first tiles and for its first
+    // game.
+    struct Made
+    {
+        QString filename;
+        QByteArray bytes;
+        int pixels = 0;
+        int allocationLimit = 0;
+        QPixmap picture;
+    } last;
 };
 
 #endif // IMAGELOADER_H

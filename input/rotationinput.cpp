@@ -2,9 +2,13 @@
 #include "rotationinput.h"
 #include "sensorchoice.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QRotationReading>
 #include <QTimer>
+#include <QWindow>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -12,29 +16,71 @@ namespace {
 constexpr qreal TiltThreshold = 15.0; // degrees
 constexpr qint64 RepeatPause = 1000; // milliseconds
 
+// Calls back from the event loop once the window has drawn its first frame, or is gone. The
+// window draws while it handles its first expose event, which this sees just before.
+class AfterFirstFrame : public QObject
+{
+public:
+    AfterFirstFrame(QWindow *window, QObject *receiver, std::function<void()> then)
+        : QObject(receiver), then(std::move(then))
+    {
+        window->installEventFilter(this);
+        connect(window, &QObject::destroyed, this, &AfterFirstFrame::callBack);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            callBack();
+        }
+        return false;
+    }
+
+private:
+    void callBack()
+    {
+        if (!then)
+            return;
+        QTimer::singleShot(0, parent(), std::exchange(then, nullptr));
+        deleteLater();
+    }
+
+    std::function<void()> then;
+};
+
 } // namespace
 
 RotationInput::RotationInput(QObject *parent, Clock clock)
-    : Input(parent), sensor(nullptr), clock(clock ? std::move(clock) : stopwatch())
+    : Input(parent), clock(clock ? std::move(clock) : stopwatch())
 {
     pauseStart = this->clock();
 
     // Finding the sensor loads the sensor plugins and may ask the system bus for a sensor
-    // service. That waits until the event loop runs, after the window is shown: no reading can
-    // act within the first second anyway.
+    // service. That waits until the event loop runs, and until the window shown has drawn its
+    // first frame: no reading can act within the first second anyway.
     QTimer::singleShot(0, this, &RotationInput::startSensor);
 }
 
 void RotationInput::startSensor()
 {
+    // Tilt plays only a game in front, whose window has drawn.
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible() && !window->isExposed()) {
+            new AfterFirstFrame(window, this, [this] { startSensor(); });
+            return;
+        }
+    }
+
     const SensorChoice choice;
     if (choice.rotation().isEmpty())
         return;
     choice.apply();
-    sensor.setIdentifier(choice.rotation());
-    connect(&sensor, SIGNAL(readingChanged()), this, SLOT(readSensor()));
+    sensor = std::make_unique<QRotationSensor>();
+    sensor->setIdentifier(choice.rotation());
+    connect(sensor.get(), SIGNAL(readingChanged()), this, SLOT(readSensor()));
     if (inFront)
-        sensor.start();
+        sensor->start();
 }
 
 RotationInput::~RotationInput() = default;
@@ -46,20 +92,20 @@ void RotationInput::setInFront(bool front)
     inFront = front;
     if (front)
         pauseStart = clock();
-    // Before the sensor is chosen its identifier is empty, and starting waits for the choice.
-    if (sensor.identifier().isEmpty())
+    // Before the sensor is chosen there is none, and starting waits for the choice.
+    if (!sensor)
         return;
     if (front)
-        sensor.start();
+        sensor->start();
     else
-        sensor.stop();
+        sensor->stop();
 }
 
 void RotationInput::readSensor()
 {
-    if (!inFront || clock() - pauseStart < RepeatPause)
+    if (!sensor || !inFront || clock() - pauseStart < RepeatPause)
         return;
-    const QRotationReading *reading = sensor.reading();
+    const QRotationReading *reading = sensor->reading();
     if (!reading)
         return;
 

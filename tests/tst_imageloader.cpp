@@ -2,11 +2,14 @@
 #include "imageloader.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPen>
 #include <QRegularExpression>
@@ -75,6 +78,8 @@ private slots:
     void squarePictureKeepsItsPixels();
     void tilesForTheScreenRatio_data();
     void tilesForTheScreenRatio();
+    void pictureReadAgain_data();
+    void pictureReadAgain();
 
 private:
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -333,6 +338,64 @@ void TestImageLoader::tilesForTheScreenRatio()
                 }
             }
         }
+    }
+    deleteItems(items);
+}
+
+void TestImageLoader::pictureReadAgain_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("piecePixels"); // 0: numbered tiles
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("rewritten, same size and time") << "rewritten" << 50 << QColor(Qt::black);
+    QTest::newRow("allocation limit lowered") << "limit" << 0 << QColor();
+    QTest::newRow("screen ratio changed") << "ratio" << 100 << QColor(Qt::white);
+}
+
+void TestImageLoader::pictureReadAgain()
+{
+    // A file read again gives the picture it holds now, at the size and within the limit that
+    // hold now, whatever the loader kept from the first read.
+    QFETCH(QString, change);
+    QFETCH(int, piecePixels);
+    QFETCH(QColor, colour);
+    const QString file = path("again.bmp");
+    // 600 x 600 at 8 bits a pixel: a file of less than 1 MB, a pixmap of more.
+    QImage picture(600, 600, QImage::Format_Indexed8);
+    picture.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    picture.fill(0);
+    QVERIFY(picture.save(file, "BMP"));
+    const QDateTime modified = QFileInfo(file).lastModified();
+    const qint64 size = QFileInfo(file).size();
+    ImageLoader loader(nullptr);
+    QList<QGraphicsItem *> items = loader.LoadAndSplitImage(file, 3, 3);
+    QVERIFY(!isNumberedSet(items));
+    deleteItems(items);
+
+    const int limit = QImageReader::allocationLimit();
+    if (change == "rewritten") {
+        picture.fill(1);
+        QVERIFY(picture.save(file, "BMP"));
+        QFile rewritten(file);
+        QVERIFY(rewritten.open(QIODevice::ReadWrite));
+        QVERIFY(rewritten.setFileTime(modified, QFileDevice::FileModificationTime));
+        QCOMPARE(rewritten.size(), size);
+    } else if (change == "limit") {
+        QImageReader::setAllocationLimit(1); // megabytes
+    } else {
+        loader.setDevicePixelRatio(2);
+    }
+    items = loader.LoadAndSplitImage(file, 3, 3);
+    QImageReader::setAllocationLimit(limit);
+
+    if (piecePixels == 0) {
+        QVERIFY(isNumberedSet(items));
+    } else {
+        QCOMPARE(items.size(), 9);
+        const QImage piece =
+            qgraphicsitem_cast<QGraphicsPixmapItem *>(items.at(4))->pixmap().toImage();
+        QCOMPARE(piece.size(), QSize(piecePixels, piecePixels));
+        QCOMPARE(piece.pixelColor(piecePixels / 2, piecePixels / 2), colour);
     }
     deleteItems(items);
 }

@@ -9,6 +9,7 @@
 #include <QSensorManager>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWidget>
 #include <QtMath>
 
 using namespace TestSupport;
@@ -57,6 +58,21 @@ struct Reading
     qreal y;
 };
 
+// Notes whether the tilt sensor had been started when the widget watched first painted.
+struct FirstPaint : QObject
+{
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            sensorStarted = TestSensors::rotationStarted();
+        }
+        return false;
+    }
+    bool painted = false;
+    bool sensorStarted = false;
+};
+
 QtMessageHandler previousHandler = nullptr;
 QStringList capturedMessages;
 
@@ -82,6 +98,7 @@ private slots:
     void pause_data();
     void pause();
     void realClockPausesFirstSecond();
+    void sensorOnceWindowHasDrawn();
     void realAccelerometerBesideDummy();
     void reportFollowsTheChoice_data();
     void reportFollowsTheChoice();
@@ -237,6 +254,20 @@ void TestRotationInput::realClockPausesFirstSecond()
     const QElapsedTimer sinceMove = beforePush;
     TestSensors::pushRotation(0, 40);
     QVERIFY(moves.total() == 1 || sinceMove.elapsed() >= 999);
+}
+
+void TestRotationInput::sensorOnceWindowHasDrawn()
+{
+    // Finding the sensor loads plugins: a window shown draws its first frame before that.
+    sensors.registerRotation(true);
+    QWidget window;
+    FirstPaint watch;
+    window.installEventFilter(&watch);
+    window.show();
+    RotationInput input(nullptr);
+    QTRY_VERIFY(TestSensors::rotationStarted());
+    QVERIFY(watch.painted);
+    QVERIFY(!watch.sensorStarted);
 }
 
 void TestRotationInput::realAccelerometerBesideDummy()
