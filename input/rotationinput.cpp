@@ -52,7 +52,7 @@ private:
 } // namespace
 
 RotationInput::RotationInput(QObject *parent, Clock clock)
-    : Input(parent), clock(clock ? std::move(clock) : stopwatch())
+    : Input(parent), sensor(nullptr), clock(clock ? std::move(clock) : stopwatch())
 {
     pauseStart = this->clock();
 
@@ -76,11 +76,10 @@ void RotationInput::startSensor()
     if (choice.rotation().isEmpty())
         return;
     choice.apply();
-    sensor = std::make_unique<QRotationSensor>();
-    sensor->setIdentifier(choice.rotation());
-    connect(sensor.get(), SIGNAL(readingChanged()), this, SLOT(readSensor()));
+    sensor.setIdentifier(choice.rotation());
+    connect(&sensor, SIGNAL(readingChanged()), this, SLOT(readSensor()));
     if (inFront)
-        sensor->start();
+        sensor.start();
 }
 
 RotationInput::~RotationInput() = default;
@@ -92,20 +91,20 @@ void RotationInput::setInFront(bool front)
     inFront = front;
     if (front)
         pauseStart = clock();
-    // Before the sensor is chosen there is none, and starting waits for the choice.
-    if (!sensor)
+    // Before the sensor is chosen its identifier is empty, and starting waits for the choice.
+    if (sensor.identifier().isEmpty())
         return;
     if (front)
-        sensor->start();
+        sensor.start();
     else
-        sensor->stop();
+        sensor.stop();
 }
 
 void RotationInput::readSensor()
 {
-    if (!sensor || !inFront || clock() - pauseStart < RepeatPause)
+    if (!inFront || clock() - pauseStart < RepeatPause)
         return;
-    const QRotationReading *reading = sensor->reading();
+    const QRotationReading *reading = sensor.reading();
     if (!reading)
         return;
 

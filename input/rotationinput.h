@@ -7,8 +7,6 @@
 
 #include <QRotationSensor>
 
-#include <memory>
-
 // Turns the tilt of the device into moves: a rotation beyond 15 degrees about one axis gives one
 // move, at most one a second. It reads the sensor that SensorChoice chooses, and none when there
 // is none to choose.
@@ -33,8 +31,7 @@ public slots:
 private:
     void startSensor();
 
-    // Made once the sensor is chosen: making one reads the sensor plugins' list.
-    std::unique_ptr<QRotationSensor> sensor;
+    QRotationSensor sensor;
     Clock clock;
     qint64 pauseStart = 0; // the clock at the last move, at construction, or at coming in front
     bool inFront = true;
