@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardaccessible.h"
 #include "commandline.h"
 #include "identity.h"
 #include "puzzlefirst.h"
@@ -56,6 +57,7 @@ int qMain(int argc, char **argv)
 
     QApplication app(argc, argv);
     const Translations translations;
+    BoardAccessible::install();
     QApplication::setApplicationDisplayName(QLatin1String(PuzzleFirst::APPLICATION_NAME));
     // Lets the desktop match the window with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QLatin1String(Identity::DESKTOP_ID));

@@ -2,6 +2,7 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include "boardaccessible.h"
 #include "clock.h"
 #include "translations.h"
 
@@ -175,7 +176,8 @@ private:
         QCOMPARE(actual, expected);                                                                \
     } while (false)
 
-// QTEST_MAIN with the isolated environment, in English.
+// QTEST_MAIN with the isolated environment, in English, and the board read by screen readers
+// as the game reads it.
 #define PLIVORA_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
@@ -183,6 +185,7 @@ private:
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         const Translations translations(QLocale(QLocale::English));                                \
+        BoardAccessible::install();                                                                \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board.h"
 
-#include "boardaccessible.h"
 #include "puzzlefirst.h"
 #include "puzzlepiece.h"
 
@@ -17,8 +16,6 @@ constexpr int TickMilliseconds = 10;
 
 Board::Board(PuzzleFirst *newengine, QWidget *parent) : QGraphicsView(parent), timer(nullptr)
 {
-    // Screen readers read the board as a table of its cells.
-    BoardAccessible::install();
     setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
     scene = new QGraphicsScene(nullptr);
     setScene(scene);

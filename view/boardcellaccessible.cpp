@@ -6,7 +6,6 @@
 #include "puzzlepiece.h"
 
 #include <QCoreApplication>
-#include <QGraphicsItem>
 
 BoardCellAccessible::BoardCellAccessible(Board *board, int x, int y) : board(board), x(x), y(y) { }
 
@@ -73,15 +72,13 @@ void BoardCellAccessible::setText(QAccessible::Text, const QString &) { }
 
 QRect BoardCellAccessible::rect() const
 {
-    const PuzzleFirst *engine = board ? board->getEngine() : nullptr;
-    if (!engine)
+    const QSize tile = board ? board->tileSize() : QSize();
+    if (!tile.isValid())
         return QRect();
-    // The tile size as the board view measures it for the tiles' places.
-    const QRectF tile = engine->getPieceAt(0, 0)->getItem()->boundingRect();
-    const int w = int(tile.width());
-    const int h = int(tile.height());
     const QRect inViewport =
-        board->viewportTransform().mapRect(QRectF(x * w, y * h, w, h)).toRect();
+        board->viewportTransform()
+            .mapRect(QRectF(QPointF(x * tile.width(), y * tile.height()), tile))
+            .toRect();
     return inViewport.translated(board->viewport()->mapToGlobal(QPoint(0, 0)));
 }
 
