@@ -9,6 +9,7 @@
 // first changes. Needs a display with a window manager (minimising). Usage: bench_tilt [ms]
 #include "board.h"
 #include "puzzleui.h"
+#include "sandbox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -123,28 +124,27 @@ int main(int argc, char **argv)
 {
     delayMs = argc > 1 ? std::atoi(argv[1]) : 0;
     std::signal(SIGPIPE, SIG_IGN);
-    QTemporaryDir work;
-    const QString device = work.filePath(QStringLiteral("iio/iio:device0"));
-    QDir().mkpath(device);
-    const auto write = [](const QString &file, const QByteArray &text) {
-        QFile out(file);
-        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
-    };
-    write(device + "/name", "bmc150_accel\n");
-    write(device + "/in_accel_scale", "0.009610\n");
-    write(device + "/mount_matrix", "-1, 0, 0; 0, 1, 0; 0, 0, -1\n");
+    // The raw values of the fake bmc150 become pipes.
+    TestSupport::FakeIio iio;
+    iio.writeAccelerometer(TestSupport::FakeIio::BMC150, {0, 0, 0});
     setRaw(LEVEL);
     for (int axis = 0; axis < 3; ++axis) {
-        const QByteArray pipe =
-            QFile::encodeName(device + QStringLiteral("/in_accel_%1_raw").arg(QChar('x' + axis)));
+        const QString raw = iio.path(QStringLiteral("%1/in_accel_%2_raw")
+                                         .arg(QLatin1String(TestSupport::FakeIio::DEVICE))
+                                         .arg(QChar('x' + axis)));
+        const QByteArray pipe = QFile::encodeName(raw);
+        QFile::remove(raw);
         ::mkfifo(pipe.constData(), 0600);
         std::thread(chip, pipe, axis).detach();
     }
     // The goal order, with the empty square top-left, on settings of its own.
+    QTemporaryDir work;
     QDir().mkpath(work.filePath("config/Zendrakk"));
-    write(work.filePath("config/Zendrakk/Plivora.conf"), "[current]\ndifficulty=0\n");
+    QFile settings(work.filePath("config/Zendrakk/Plivora.conf"));
+    if (!settings.open(QIODevice::WriteOnly) || settings.write("[current]\ndifficulty=0\n") < 0)
+        return 1;
+    settings.close();
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(work.filePath("config")));
-    qputenv("PLIVORA_IIO_DEVICES", QFile::encodeName(work.filePath("iio")));
 
     QApplication app(argc, argv);
     PuzzleUI window;

@@ -27,7 +27,7 @@ cp data/default.png "$work/"
 mkdir -p "$work/none"
 source bench/benchsupport.sh
 isolate_game "$work"
-fake_level_accelerometer "$work/iio"
+fake_accelerometer "$work/iio"
 start_virtual_display
 # A window manager gives the window the focus, and tilt plays only for the game in front.
 openbox >/dev/null 2>&1 &
@@ -72,7 +72,6 @@ for run in $(seq "$runs"); do
     echo "run $run: no accelerometer $(tail -1 "$work/none.txt"); accelerometer $(tail -1 "$work/iio.txt")"
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 none=$(cut -d' ' -f1 "$work/none.txt" | median)
 iio=$(cut -d' ' -f1 "$work/iio.txt" | median)
 echo "$runs runs of ${seconds} s, window idle; columns: CPU % of one core (schedstat), CPU % (stat), read calls/s"

@@ -37,10 +37,9 @@ cd "$work"
 "$bench" 250
 
 # A hung chip: each raw value a pipe that a process of its own holds open and never writes.
+fake_accelerometer "$work/iio"
 device="$work/iio/iio:device0"
-mkdir -p "$device"
-echo 0.009610 >"$device/in_accel_scale"
-for axis in x y z; do mkfifo "$device/in_accel_${axis}_raw"; done
+for axis in x y z; do rm "$device/in_accel_${axis}_raw" && mkfifo "$device/in_accel_${axis}_raw"; done
 (
     exec 3<>"$device/in_accel_x_raw" 4<>"$device/in_accel_y_raw" 5<>"$device/in_accel_z_raw"
     exec sleep 3600

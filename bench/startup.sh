@@ -40,7 +40,6 @@ for _ in $(seq "$runs"); do
     "$showtime" "$game" >>game.txt
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 row() {
     local name="$1" file="$2"
     local mapped drawn

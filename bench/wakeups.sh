@@ -29,7 +29,7 @@ cp data/default*.png "$work/"
 mkdir -p "$work/none"
 source bench/benchsupport.sh
 isolate_game "$work"
-fake_level_accelerometer "$work/iio"
+fake_accelerometer "$work/iio"
 start_virtual_display
 openbox >/dev/null 2>&1 &
 wm=$!
@@ -82,7 +82,6 @@ for run in $(seq "$runs"); do
         "level accelerometer $(tail -1 "$work/level.txt"); minimised $(tail -1 "$work/minimised.txt")"
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 both() { echo "$(cut -d' ' -f1 "$1" | median) ($(cut -d' ' -f2 "$1" | median) voluntary)"; }
 echo "$runs runs of ${seconds} s, main-thread context switches a second, medians (goals 3, 15, 3):"
 echo "no accelerometer $(both "$work/none.txt"), level accelerometer $(both "$work/level.txt")," \

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzzsupport.h"
+#include "sandbox.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,31 +14,15 @@ namespace FuzzSupport {
 
 namespace {
 
-    // Removed when the process exits normally; a crashed run leaves it behind for a look.
-    QTemporaryDir &folder()
-    {
-        static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/plivora-fuzz-XXXXXX"));
-        return dir;
-    }
+    QString home; // the folder of the isolated environment
 
 } // namespace
 
 void startApplication(const char *programName)
 {
-    const QString home = folder().path();
-    if (!folder().isValid())
-        fail("cannot make a temporary folder");
-    const QByteArray root = QFile::encodeName(home);
-    for (const char *sub : {"config", "cache", "data", "runtime", "work"})
-        QDir(home).mkpath(QString::fromLatin1(sub));
-    QFile::setPermissions(home + QStringLiteral("/runtime"),
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_CONFIG_HOME", root + "/config");
-    qputenv("XDG_CACHE_HOME", root + "/cache");
-    qputenv("XDG_DATA_HOME", root + "/data");
-    qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+    home = TestSupport::isolateEnvironment();
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QDir::setCurrent(home + QStringLiteral("/work")))
+    if (!QDir(home).mkpath(QStringLiteral("work")) || !QDir::setCurrent(workFolder()))
         fail("cannot enter the temporary folder");
 
     // The application object holds on to argc and argv; it is destroyed at exit, which lets the
@@ -55,7 +38,7 @@ void startApplication(const char *programName)
 
 QString workFolder()
 {
-    return folder().path() + QStringLiteral("/work");
+    return home + QStringLiteral("/work");
 }
 
 void fail(const char *what)

@@ -8,9 +8,9 @@
 // a broken promise so that the fuzzer keeps the input.
 namespace FuzzSupport {
 
-// Points the settings store, caches and runtime files at a fresh temporary folder, makes it the
-// working directory (no default picture there), and creates the application object, headless.
-// Call once, from LLVMFuzzerInitialize.
+// Isolates the environment as the tests do (TestSupport::isolateEnvironment), makes a folder of
+// it the working directory (no default picture there), and creates the application object,
+// headless. Call once, from LLVMFuzzerInitialize.
 void startApplication(const char *programName);
 
 // The private folder of startApplication.

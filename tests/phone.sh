@@ -33,26 +33,15 @@ fail() {
     exit 1
 }
 
-mkdir -m 700 "$work/runtime"
-mkdir -p "$work/config/Zendrakk" "$work/data" "$work/play"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
-export XDG_DATA_HOME="$work/data" GSETTINGS_BACKEND=memory
+source "$(dirname "${BASH_SOURCE[0]}")/sandbox.sh"
+isolate_game "$work"
+mkdir -p "$work/config/Zendrakk" "$work/play"
+export GSETTINGS_BACKEND=memory
 # A difficulty outside the list: no shuffle, so the first game shows the goal order, and numbered
 # tiles (no default picture anywhere), which stand in their places from the start.
 printf '[current]\ndifficulty=0\n' >"$work/config/Zendrakk/Plivora.conf"
 
-# A bmc150 lying face up, mounted on the back of the board.
-device="$work/iio/iio:device0"
-mkdir -p "$device"
-echo bmc150_accel >"$device/name"
-echo 0.009610 >"$device/in_accel_scale"
-echo "-1, 0, 0; 0, 1, 0; 0, 0, -1" >"$device/mount_matrix"
-accelerate() {
-    echo "$1" >"$device/in_accel_x_raw"
-    echo "$2" >"$device/in_accel_y_raw"
-    echo "$3" >"$device/in_accel_z_raw"
-}
-accelerate 0 0 -1020
+fake_accelerometer "$work/iio" # lying face up
 
 cat >"$work/phoc.ini" <<EOF
 [core]
@@ -96,9 +85,9 @@ await() {
 # The goal order: the empty square top-left.
 await "720x1440 fills board 300x300 corner blank"
 # Tilted 30 degrees to the right: the empty square travels right, tile 1 slides into the corner.
-accelerate -510 0 -884
+accelerate "$work/iio" -510 0 -884
 await "720x1440 fills board 300x300 corner tile"
-accelerate 0 0 -1020
+accelerate "$work/iio" 0 0 -1020
 [ -z "$keep" ] || cp "$work/grab.ppm" "$keep"
 
 kill -0 "$player" 2>/dev/null || fail "the game ended"

@@ -7,9 +7,7 @@
 
 #include <QAccelerometer>
 #include <QAccelerometerReading>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGraphicsItem>
 #include <QGraphicsPixmapItem>
 #include <QImage>
@@ -19,7 +17,6 @@
 #include <QRotationSensor>
 #include <QSensorManager>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <zlib.h>
@@ -30,44 +27,6 @@
 #include <unordered_map>
 
 namespace TestSupport {
-
-namespace {
-
-    // A folder in memory where the system has one: the settings store flushes every write to the
-    // disk, and on a busy disk each flush waits.
-    QString temporaryBase()
-    {
-        const QFileInfo memory(QStringLiteral("/dev/shm"));
-        return memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
-    }
-
-} // namespace
-
-void isolateEnvironment()
-{
-    // Lives for the whole process; removed at exit.
-    static QTemporaryDir home(temporaryBase() + QStringLiteral("/plivora-test-XXXXXX"));
-    if (!home.isValid())
-        qFatal("cannot make a temporary folder");
-    const QByteArray root = QFile::encodeName(home.path());
-    for (const char *sub : {"config", "cache", "data", "runtime"})
-        QDir(home.path()).mkpath(QString::fromLatin1(sub));
-    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_CONFIG_HOME", root + "/config");
-    qputenv("XDG_CACHE_HOME", root + "/cache");
-    qputenv("XDG_DATA_HOME", root + "/data");
-    // Also the system's data folders: a game installed on this machine must not lend the tests
-    // its default picture.
-    qputenv("XDG_DATA_DIRS", root + "/data");
-    qputenv("XDG_RUNTIME_DIR", root + "/runtime");
-    // The machine's own accelerometer stays out of the tests; FakeIio gives them one.
-    qputenv("PLIVORA_IIO_DEVICES", root + "/no-iio-devices");
-    // Fake accelerometers are read fast, so that the tests need not wait on the game's rate.
-    qputenv("PLIVORA_IIO_READINGS_PER_SECOND", "1000");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
 
 QString testPlayer()
 {
@@ -448,37 +407,6 @@ bool TestSensors::accelerometerStarted()
 {
     auto *backend = static_cast<AccelerometerBackend *>(accelerometerBackend.data());
     return backend && backend->started;
-}
-
-FakeIio::FakeIio() : previous(qgetenv("PLIVORA_IIO_DEVICES"))
-{
-    qputenv("PLIVORA_IIO_DEVICES", QFile::encodeName(dir.path()));
-}
-
-FakeIio::~FakeIio()
-{
-    qputenv("PLIVORA_IIO_DEVICES", previous);
-}
-
-QString FakeIio::path(const QString &file) const
-{
-    return file.isEmpty() ? dir.path() : dir.filePath(file);
-}
-
-void FakeIio::write(const QStringList &lines)
-{
-    for (const QString &line : lines) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        write(line.left(equals), line.mid(equals + 1).toUtf8());
-    }
-}
-
-void FakeIio::write(const QString &file, const QByteArray &text)
-{
-    QDir().mkpath(QFileInfo(path(file)).path());
-    QFile out(path(file));
-    QVERIFY2(out.open(QIODevice::WriteOnly) && out.write(text + '\n') == text.size() + 1,
-        qPrintable(file));
 }
 
 Watchdog::Watchdog(int milliseconds, const char *what)

@@ -4,6 +4,7 @@
 
 #include "boardaccessible.h"
 #include "clock.h"
+#include "sandbox.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QSensorBackend>
 #include <QSize>
 #include <QString>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <condition_variable>
@@ -27,11 +27,6 @@ class PuzzleFirst;
 class QGraphicsItem;
 
 namespace TestSupport {
-
-// Points the settings store, caches and runtime files at a fresh temporary folder, so that no
-// test reads or writes the user's real settings; and runs headless unless told otherwise. Call
-// before the application object is made.
-void isolateEnvironment();
 
 // The second game process for tests (testplayer.cpp).
 QString testPlayer();
@@ -118,24 +113,6 @@ public:
 
 private:
     QList<QByteArray> registered;
-};
-
-// A folder of fake IIO devices laid out as the kernel shows them in sysfs, named by
-// PLIVORA_IIO_DEVICES while it lives.
-class FakeIio
-{
-public:
-    FakeIio();
-    ~FakeIio();
-    QString path(const QString &file = QString()) const;
-    // Writes the text into a file of the folder ("iio:device0/in_accel_x_raw"), making folders as
-    // needed; each line is "file=text".
-    void write(const QStringList &lines);
-    void write(const QString &file, const QByteArray &text);
-
-private:
-    QTemporaryDir dir;
-    QByteArray previous;
 };
 
 // A clock for the parts that take one: it stands still until the test moves it.

@@ -27,7 +27,7 @@ using namespace TestSupport;
 
 namespace {
 
-const QString Device = QStringLiteral("iio:device0");
+const QString Device = QLatin1String(FakeIio::DEVICE);
 constexpr int Patience = 60000; // ms; a busy machine only makes the waits longer
 // Where nothing may happen, the tests give the device this many polls, at the backend's rate.
 constexpr int Ticks = 4;
@@ -36,24 +36,10 @@ int tickMs()
     return 1000 / IioAccelerometer::readingsPerSecond();
 }
 
-// bmc150 on the back of the board, x and z turned round; mxc4005 with scale and offset per
-// axis, turned a quarter (device x = -chip y, device y = chip x).
-const QStringList Bmc150 {"in_accel_scale=0.009610", "mount_matrix=-1, 0, 0; 0, 1, 0; 0, 0, -1"};
+// mxc4005 with scale and offset per axis, turned a quarter (device x = -chip y, device y = chip x).
 const QStringList Mxc4005 {"in_accel_x_scale=0.0098", "in_accel_y_scale=0.0049",
     "in_accel_z_scale=0.0096", "in_accel_x_offset=-12", "in_accel_y_offset=7",
     "in_accel_z_offset=3", "in_accel_mount_matrix=0, -1, 0; 1, 0, 0; 0, 0, 1"};
-
-void writeDevice(FakeIio &iio, const QStringList &calibration, const QList<int> &raw)
-{
-    QStringList lines;
-    for (const QString &line : calibration)
-        lines << Device + '/' + line;
-    for (int axis = 0; axis < 3; ++axis)
-        lines << QStringLiteral("%1/in_accel_%2_raw=%3")
-                     .arg(Device, QChar('x' + axis))
-                     .arg(raw[axis]);
-    iio.write(lines);
-}
 
 // The tilt input on a clock that the test sets, and the moves it made.
 struct Rig
@@ -161,12 +147,12 @@ void TestIioAccelerometer::offered()
     {
         // Offered once, withdrawn when the device is no more.
         FakeIio before;
-        writeDevice(before, Bmc150, {0, 0, -1020});
+        before.writeAccelerometer(FakeIio::BMC150, {0, 0, -1020});
         QVERIFY(IioAccelerometer::offer().isValid());
     }
     FakeIio iio;
     if (!scale.isNull())
-        writeDevice(iio, {"in_accel_scale=" + scale}, {-510, 0, 884}); // left edge down 30°
+        iio.writeAccelerometer({"in_accel_scale=" + scale}, {-510, 0, 884}); // left edge down 30°
     QCOMPARE(IioAccelerometer::offer().isValid(), offered);
     QCOMPARE(
         QSensor::sensorsForType(QAccelerometer::sensorType).contains(IioAccelerometer::IDENTIFIER),
@@ -200,12 +186,13 @@ void TestIioAccelerometer::tilt_data()
 
     // Raw values for 9.81 m/s² tilted 30° (sin 4.90, cos 8.49), or 10°.
     const QStringList none;
-    QTest::newRow("bmc150 level") << Bmc150 << QList {0, 0, -1020} << none;
-    QTest::newRow("bmc150 10°") << Bmc150 << QList {177, 0, -1005} << none;
-    QTest::newRow("bmc150 left") << Bmc150 << QList {510, 0, -884} << QStringList {"left"};
-    QTest::newRow("bmc150 right") << Bmc150 << QList {-510, 0, -884} << QStringList {"right"};
-    QTest::newRow("bmc150 up") << Bmc150 << QList {0, 510, -884} << QStringList {"up"};
-    QTest::newRow("bmc150 down") << Bmc150 << QList {0, -510, -884} << QStringList {"down"};
+    const QStringList bmc150 = FakeIio::BMC150;
+    QTest::newRow("bmc150 level") << bmc150 << QList {0, 0, -1020} << none;
+    QTest::newRow("bmc150 10°") << bmc150 << QList {177, 0, -1005} << none;
+    QTest::newRow("bmc150 left") << bmc150 << QList {510, 0, -884} << QStringList {"left"};
+    QTest::newRow("bmc150 right") << bmc150 << QList {-510, 0, -884} << QStringList {"right"};
+    QTest::newRow("bmc150 up") << bmc150 << QList {0, 510, -884} << QStringList {"up"};
+    QTest::newRow("bmc150 down") << bmc150 << QList {0, -510, -884} << QStringList {"down"};
     QTest::newRow("mxc4005 level") << Mxc4005 << QList {12, -7, 1019} << none;
     QTest::newRow("mxc4005 10°") << Mxc4005 << QList {12, 341, 1003} << none;
     QTest::newRow("mxc4005 left") << Mxc4005 << QList {12, 994, 882} << QStringList {"left"};
@@ -221,7 +208,7 @@ void TestIioAccelerometer::tilt()
     QFETCH(QStringList, expected);
 
     FakeIio iio;
-    writeDevice(iio, chip, raw);
+    iio.writeAccelerometer(chip, raw);
     QVERIFY(IioAccelerometer::offer().isValid());
     Rig rig;
     rig.time.now = 5000; // the repeat pause is over
@@ -234,7 +221,7 @@ void TestIioAccelerometer::tilt()
 void TestIioAccelerometer::brokenAndStopped()
 {
     FakeIio iio;
-    writeDevice(iio, Mxc4005, {12, -7, 1019});
+    iio.writeAccelerometer(Mxc4005, {12, -7, 1019});
     QVERIFY(IioAccelerometer::offer().isValid());
     Probe probe;
     PLIVORA_TRY_VERIFY(probe.readings.count() > 0, Patience);
@@ -249,7 +236,7 @@ void TestIioAccelerometer::brokenAndStopped()
     QVERIFY(probe.readings.count() <= 1);
     QCOMPARE(messages, QStringList());
 
-    writeDevice(iio, Mxc4005, {12, 994, 882});
+    iio.writeAccelerometer(Mxc4005, {12, 994, 882});
     PLIVORA_TRY_VERIFY(qAbs(probe.sensor.reading()->x() + 4.9) < 0.01, Patience);
 
     probe.sensor.stop();
@@ -264,7 +251,7 @@ void TestIioAccelerometer::systemAccelerometerFirst()
     // is the configured default.
     sensors.registerAccelerometer();
     FakeIio iio;
-    writeDevice(iio, Bmc150, {510, 0, -884}); // left edge down
+    iio.writeAccelerometer(FakeIio::BMC150, {510, 0, -884}); // left edge down
     QVERIFY(IioAccelerometer::offer().isValid());
     QSensorManager::setDefaultBackend(QAccelerometer::sensorType, IioAccelerometer::IDENTIFIER);
     QVERIFY(SensorChoice().report().contains(
@@ -283,7 +270,7 @@ void TestIioAccelerometer::systemAccelerometerFirst()
 void TestIioAccelerometer::slowChipGivesTheLatestReading()
 {
     FakeIio iio;
-    writeDevice(iio, Mxc4005, {12, -7, 1019});
+    iio.writeAccelerometer(Mxc4005, {12, -7, 1019});
     const QString z = iio.path(Device + "/in_accel_z_raw");
     makePipe(iio, Device + "/in_accel_z_raw");
     QVERIFY(IioAccelerometer::offer().isValid());
@@ -310,7 +297,7 @@ void TestIioAccelerometer::hungChipLetsTheGameClose()
     // A chip that never answers: the game plays on and closes, and the test program ends without
     // waiting for the read, which stays behind for the life of the process.
     FakeIio iio;
-    writeDevice(iio, Bmc150, {0, 0, -1020});
+    iio.writeAccelerometer(FakeIio::BMC150, {0, 0, -1020});
     makePipe(iio, Device + "/in_accel_z_raw");
     Watchdog watchdog(60000, "a hung chip");
     auto *window = new PuzzleUI;

@@ -12,7 +12,7 @@ namespace {
 
 using Breaker = std::function<void(FakeIio &)>;
 
-const QString Device = QStringLiteral("iio:device0");
+const QString Device = QLatin1String(FakeIio::DEVICE);
 
 // The files of an accelerometer in folder with one scale for all axes and the given raw values.
 QStringList accelerometer(const QString &folder, const QString &scale = "0.01",
@@ -59,13 +59,10 @@ void TestIioDevice::values_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QList<double>>("expected");
 
-    // bmc150 and kxcjk-1013: one scale, the matrix in mount_matrix. Here the chip sits on the
-    // back of the board, so x and z point the other way.
-    const QStringList bmc150 {
-        "name=bmc150_accel", "in_accel_scale=0.009610", "mount_matrix=-1, 0, 0; 0, 1, 0; 0, 0, -1"};
-    QTest::newRow("bmc150, upright")
-        << bmc150 + QStringList {"in_accel_x_raw=100", "in_accel_y_raw=1000", "in_accel_z_raw=-50"}
-        << QList<double> {-0.961, 9.61, 0.4805};
+    // bmc150 and kxcjk-1013: one scale, the matrix in mount_matrix.
+    QTest::newRow("bmc150, upright") << FakeIio::BMC150
+            + QStringList {"in_accel_x_raw=100", "in_accel_y_raw=1000", "in_accel_z_raw=-50"}
+                                     << QList<double> {-0.961, 9.61, 0.4805};
 
     // mxc4005 and st_accel kinds: scale and offset per axis, the chip turned a quarter.
     QTest::newRow("mxc4005, turned a quarter, upright") << QStringList {"name=mxc4005",
