@@ -153,6 +153,14 @@ private:
         QCOMPARE(actual, expected);                                                                \
     } while (false)
 
+// Opens a test that waits on the real clock, a second or so. With PLIVORA_SKIP_REAL_CLOCK set, as
+// in the unit tests' run, it is skipped; tests/CMakeLists.txt runs it again on its own.
+#define PLIVORA_ON_THE_REAL_CLOCK()                                                                \
+    do {                                                                                           \
+        if (qEnvironmentVariableIsSet("PLIVORA_SKIP_REAL_CLOCK"))                                  \
+            QSKIP("on the real clock: run on its own");                                           \
+    } while (false)
+
 // QTEST_MAIN with the isolated environment, in English, and the board read by screen readers
 // as the game reads it.
 #define PLIVORA_TEST_MAIN(TestObject)                                                              \
