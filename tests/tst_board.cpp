@@ -9,6 +9,7 @@
 #include <QGraphicsScene>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace TestSupport;
 
@@ -211,7 +212,11 @@ void TestBoard::animationSleepsAtRest()
     settle(board);
     QGraphicsItem *tile = itemAt(engine, 2, 2);
     tile->setPos(tile->pos() + QPointF(3, 0));
-    QTest::qWait(50);
+    // Timers fire in the order they fall due: one of five animation steps after any step.
+    QTimer later;
+    QSignalSpy fired(&later, &QTimer::timeout);
+    later.start(50);
+    QVERIFY(fired.wait(30000));
     QCOMPARE(tile->pos(), QPointF(103, 100));
     board.UpdateBoard();
     PLIVORA_TRY_COMPARE(tile->pos(), QPointF(100, 100), 30000);
