@@ -93,6 +93,8 @@ void TestBoardAccessible::cellsFollowTheGame()
     for (int i = 0; i < 9; ++i) {
         QCOMPARE(table->child(i), cells[i]);
         QCOMPARE(table->indexOfChild(cells[i]), i);
+        QVERIFY(!table->tableInterface()->isRowSelected(i / 3));
+        QVERIFY(!table->tableInterface()->isColumnSelected(i % 3));
         const QString name = after[i] == 0 ? QStringLiteral("empty")
                                            : QStringLiteral("tile %1, row %2, column %3")
                                                  .arg(after[i])

@@ -82,6 +82,9 @@ void TestIioDevice::values_data()
     QTest::newRow("matrix with a row of zeros: refused")
         << plain + QStringList {"mount_matrix=0, 1, 0; 0, 0, 0; 0, 0, 1"}
         << QList<double> {1, 2, 3};
+    QTest::newRow("matrix with a cell that is no number: refused")
+        << plain + QStringList {"mount_matrix=0, 1, 0; 1, x, 0; 0, 0, 1"}
+        << QList<double> {1, 2, 3};
     QTest::newRow("matrix that does not parse: refused")
         << plain + QStringList {"in_accel_mount_matrix=0, 1, 0; 1, 0; 0, 0, 1"}
         << QList<double> {1, 2, 3};
@@ -160,6 +163,8 @@ void TestIioDevice::faults_data()
     });
     QTest::newRow("no number") << Breaker([y](FakeIio &iio) { iio.write(y, "busy"); });
     QTest::newRow("absurd") << Breaker([y](FakeIio &iio) { iio.write(y, "99999999999"); });
+    QTest::newRow("longer than an attribute")
+        << Breaker([y](FakeIio &iio) { iio.write(y, "2." + QByteArray(300, '0')); });
     QTest::newRow("device gone") << Breaker(
         [](FakeIio &iio) { QVERIFY(QDir(iio.path(Device)).removeRecursively()); });
 }

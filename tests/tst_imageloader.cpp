@@ -319,6 +319,9 @@ void TestImageLoader::tilesForTheScreenRatio()
         QCOMPARE(bounds, QRectF(0, 0, 50, 50));
         QCOMPARE(int(bounds.width()), 50);
         QCOMPARE(int(bounds.height()), 50);
+        // A whole ratio is the pixmap's own, so that it is drawn pixel for pixel.
+        if (piecePixels % 50 == 0)
+            QVERIFY(tile->pixmap().devicePixelRatio() == piecePixels / 50);
 
         const QImage piece = tile->pixmap().toImage().convertToFormat(QImage::Format_Grayscale8);
         QCOMPARE(piece.size(), QSize(piecePixels, piecePixels));

@@ -167,6 +167,7 @@ void TestPictureCheck::walkJpeg_data()
     const QByteArray whole = jpeg(0xC2, 16, 16, zeros);
     QTest::newRow("empty") << QByteArray() << false << false;
     QTest::newRow("no start marker") << whole.mid(2) << false << false;
+    QTest::newRow("start marker without 0xFF") << '\0' + whole.mid(1) << false << false;
     QTest::newRow("cut in a segment") << whole.left(30) << false << false;
     QTest::newRow("cut in a segment length") << whole.left(5) << false << false;
     QTest::newRow("cut before the end marker") << whole.chopped(2) << false << true;

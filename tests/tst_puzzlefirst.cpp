@@ -443,6 +443,7 @@ void TestPuzzleFirst::storedHighscoresRead_data()
     QTest::addColumn<int>("reads");
 
     QTest::newRow("7") << QVariant("7") << 7;
+    QTest::newRow("9") << QVariant("9") << 9;
     QTest::newRow("0") << QVariant("0") << 0;
     QTest::newRow("int max") << QVariant("2147483647") << 2147483647;
     QTest::newRow("plus sign") << QVariant("+4") << 4;

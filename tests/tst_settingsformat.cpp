@@ -74,6 +74,8 @@ void TestSettingsFormat::readsAndWritesBack_data()
     QTest::newRow("keys without a section")
         << QByteArray("a=1\n[General]\nb=2\n[general]\nc\\d=3\n[]\ne=4\n[x\\y]\nz=5\n")
         << QVariantMap {{"a", "1"}, {"b", "2"}, {"c/d", "3"}, {"e", "4"}, {"x/y/z", "5"}};
+    QTest::newRow("blanks after an empty value")
+        << QByteArray("[s]\nk= \t\nm=1\n") << QVariantMap {{"s/k", ""}, {"s/m", "1"}};
     QTest::newRow("comments and stray lines")
         << QByteArray("; a\n# b\n[s]\nno equals\n=no key\nk=a=b\n[unclosed\nv=1\n")
         << QVariantMap {{"s/k", "a=b"}, {"unclosed/v", "1"}};
