@@ -153,12 +153,13 @@ private:
         QCOMPARE(actual, expected);                                                                \
     } while (false)
 
-// Opens a test that waits on the real clock, a second or so. With PLIVORA_SKIP_REAL_CLOCK set, as
-// in the unit tests' run, it is skipped; tests/CMakeLists.txt runs it again on its own.
-#define PLIVORA_ON_THE_REAL_CLOCK()                                                                \
+// Opens a test function that is a system test in a program of unit tests: it waits on the real
+// clock or runs other processes. Skipped where PLIVORA_SKIP_SYSTEM_TESTS is set, as in the unit
+// tests' run; tests/CMakeLists.txt runs it on its own among the system tests.
+#define PLIVORA_SYSTEM_TEST()                                                                      \
     do {                                                                                           \
-        if (qEnvironmentVariableIsSet("PLIVORA_SKIP_REAL_CLOCK"))                                  \
-            QSKIP("on the real clock: run on its own");                                           \
+        if (qEnvironmentVariableIsSet("PLIVORA_SKIP_SYSTEM_TESTS"))                                \
+            QSKIP("a system test: run on its own");                                                \
     } while (false)
 
 // QTEST_MAIN with the isolated environment, in English, and the board read by screen readers

@@ -807,6 +807,7 @@ void TestPuzzleFirst::twoProcessesKeepBothTimes_data()
 
 void TestPuzzleFirst::twoProcessesKeepBothTimes()
 {
+    PLIVORA_SYSTEM_TEST();
     QFETCH(QByteArray, first);
     QFETCH(QByteArray, second);
     QFETCH(bool, atOnce);

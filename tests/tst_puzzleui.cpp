@@ -356,7 +356,7 @@ void TestPuzzleUI::timeDisplay()
 
 void TestPuzzleUI::timeDisplayOnTheRealClock()
 {
-    PLIVORA_ON_THE_REAL_CLOCK();
+    PLIVORA_SYSTEM_TEST();
     // The window's own clock and timer: the display comes to show the running seconds, however
     // long the machine takes to get there. A coarse timer may tick up to 5 % early and show 0
     // once more; a precise one shows 1 at its first tick, a second from now.

@@ -224,7 +224,7 @@ void TestRotationInput::pause()
 
 void TestRotationInput::realClockPausesFirstSecond()
 {
-    PLIVORA_ON_THE_REAL_CLOCK();
+    PLIVORA_SYSTEM_TEST();
     // Each stopwatch starts before the event it measures from and is read after the one it
     // measures to, so it never shows less than the time the input measures, within the one
     // millisecond that its two whole-millisecond readings may add: a busy machine makes the test
