@@ -7,6 +7,7 @@
 
 #include <QAccelerometer>
 #include <QAccelerometerReading>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QGraphicsItem>
 #include <QGraphicsPixmapItem>
@@ -17,6 +18,7 @@
 #include <QRotationSensor>
 #include <QSensorManager>
 #include <QSettings>
+#include <QTimer>
 #include <QtEndian>
 
 #include <zlib.h>
@@ -407,6 +409,20 @@ bool TestSensors::accelerometerStarted()
 {
     auto *backend = static_cast<AccelerometerBackend *>(accelerometerBackend.data());
     return backend && backend->started;
+}
+
+bool waitFor(const std::function<bool()> &predicate, int timeout)
+{
+    const QDeadlineTimer deadline(timeout);
+    QTimer tick; // wakes the loop when nothing else does
+    tick.start(1);
+    while (!predicate()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
 }
 
 Watchdog::Watchdog(int milliseconds, const char *what)

@@ -17,6 +17,7 @@
 #include <QtTest/QTest>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -125,6 +126,11 @@ struct FakeClock
     }
 };
 
+// Runs the event loop until predicate holds, looking after every pass and at least every
+// millisecond (QTest::qWaitFor sleeps 10 ms between looks), or until timeout milliseconds have
+// passed; returns whether it holds.
+bool waitFor(const std::function<bool()> &predicate, int timeout);
+
 // Ends the process if it is still alive after the given time, so that a hang fails a test
 // instead of stalling the run.
 class Watchdog
@@ -143,13 +149,13 @@ private:
 } // namespace TestSupport
 
 // As QTRY_VERIFY_WITH_TIMEOUT and QTRY_COMPARE_WITH_TIMEOUT, which look again only every 50 ms,
-// but looking after every pass of the event loop: for waits on events that come every few
-// milliseconds, such as a fake accelerometer's readings.
+// but looking after every pass of the event loop (TestSupport::waitFor): for waits on events that
+// come every few milliseconds, such as a fake accelerometer's readings.
 #define PLIVORA_TRY_VERIFY(expr, timeout)                                                          \
-    QVERIFY2(QTest::qWaitFor([&] { return bool(expr); }, timeout), #expr)
+    QVERIFY2(TestSupport::waitFor([&] { return bool(expr); }, timeout), #expr)
 #define PLIVORA_TRY_COMPARE(actual, expected, timeout)                                             \
     do {                                                                                           \
-        (void)QTest::qWaitFor([&] { return (actual) == (expected); }, timeout);                    \
+        (void)TestSupport::waitFor([&] { return (actual) == (expected); }, timeout);               \
         QCOMPARE(actual, expected);                                                                \
     } while (false)
 
