@@ -67,6 +67,8 @@ void TestBoardAccessible::cellsFollowTheGame()
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(board);
     QCOMPARE(table->text(QAccessible::Name), "board");
     QCOMPARE(table->childCount(), 9);
+    QCOMPARE(table->text(QAccessible::Description), QString());
+    QCOMPARE(table->tableInterface()->cellAt(0, 3), nullptr);
     QList<QAccessibleInterface *> cells;
     for (int i = 0; i < 9; ++i)
         cells << table->tableInterface()->cellAt(i / 3, i % 3);
@@ -118,6 +120,8 @@ void TestBoardAccessible::cellsFollowTheGame()
         std::sort(renamed.begin(), renamed.end());
         QCOMPARE(renamed, moved);
     }
+    window.hide();
+    QVERIFY(cells[0]->state().invisible);
 }
 
 void TestBoardAccessible::controlsNamed_data()
