@@ -69,6 +69,7 @@ void TestBoardAccessible::cellsFollowTheGame()
     QCOMPARE(table->childCount(), 9);
     QCOMPARE(table->text(QAccessible::Description), QString());
     QCOMPARE(table->tableInterface()->cellAt(0, 3), nullptr);
+    QCOMPARE(table->child(9), nullptr);
     QList<QAccessibleInterface *> cells;
     for (int i = 0; i < 9; ++i)
         cells << table->tableInterface()->cellAt(i / 3, i % 3);
