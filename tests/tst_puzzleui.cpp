@@ -433,8 +433,9 @@ void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores_data()
     QTest::addColumn<int>("error"); // the system's reason for the failed save, or none
     QTest::newRow("writable") << ""
                               << "" << 0;
-    QTest::newRow("full file system") << "mkdir -p \"$0\" && mount -t tmpfs -o size=64k tmpfs \"$0\""
-                                      << "dd if=/dev/zero of=\"$0/fill\" 2>/dev/null; :" << ENOSPC;
+    QTest::newRow("full file system")
+        << "mkdir -p \"$0\" && mount -t tmpfs -o size=64k tmpfs \"$0\""
+        << "dd if=/dev/zero of=\"$0/fill\" 2>/dev/null; :" << ENOSPC;
     QTest::newRow("read-only folder")
         << ""
         << "mount --bind \"$0\" \"$0\" && mount -o remount,bind,ro \"$0\"" << EROFS;
@@ -489,6 +490,7 @@ void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores()
 
 void TestPuzzleUI::killedBehindTheFinishBoxKeepsTheTime()
 {
+    PLIVORA_SYSTEM_TEST();
     QProcess game;
     game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     game.start(testPlayer(), {QStringLiteral("window")});

@@ -55,13 +55,13 @@ void TestSettingsFile::init()
 void TestSettingsFile::killedWritesLeaveOldOrNew()
 {
     // Other settings long enough that a write takes a while, and is often cut short.
-    const QString filler(1 << 16, u'x');
+    const QString filler(1 << 14, u'x');
     QVERIFY(store(name, QStringLiteral("other/filler"), filler));
     for (int kill = 0; kill < 200; ++kill) {
         const pid_t writer = fork();
         for (int seconds = 1; writer == 0; ++seconds)
             store(name, QStringLiteral("highscore/0"), seconds);
-        ::usleep(QRandomGenerator::global()->bounded(1000));
+        ::usleep(QRandomGenerator::global()->bounded(500));
         ::kill(writer, SIGKILL);
         QCOMPARE(::waitpid(writer, nullptr, 0), writer);
 
