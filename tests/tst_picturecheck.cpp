@@ -4,9 +4,12 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <cstring>
 
@@ -101,6 +104,98 @@ QByteArray pngChunk(const char *type, int length)
 
 const QByteArray PngSignature("\x89PNG\r\n\x1a\n", 8);
 
+quint32 crc32(const QByteArray &data)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : data) {
+        crc ^= uchar(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+QByteArray be32(quint32 value)
+{
+    QByteArray out(4, '\0');
+    qToBigEndian(value, out.data());
+    return out;
+}
+
+QByteArray pngChunkOf(const char *type, const QByteArray &data)
+{
+    const QByteArray body = QByteArray(type, 4) + data;
+    return be32(quint32(data.size())) + body + be32(crc32(body));
+}
+
+// A block of EXIF as JPEG and WebP carry it: one directory with the Orientation tag, big-endian.
+QByteArray exif(int orientation)
+{
+    return QByteArray("Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 25)
+        + char(orientation) + QByteArray(6, '\0');
+}
+
+// An 8-bit RGB PNG, interlaced or not, with an eXIf chunk when orientation is given.
+QByteArray png(const QImage &picture, bool interlaced, int orientation = 0)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    QByteArray header = be32(quint32(rgb.width())) + be32(quint32(rgb.height()));
+    header += QByteArray("\x08\x02\0\0", 4) + char(interlaced ? 1 : 0);
+    // Adam7: the first column and row of each pass, and its steps.
+    static const int passes[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+        {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    QByteArray raw;
+    for (const auto &p : passes) {
+        for (int y = interlaced ? p[1] : 0; y < rgb.height(); y += interlaced ? p[3] : 1) {
+            QByteArray row;
+            for (int x = interlaced ? p[0] : 0; x < rgb.width(); x += interlaced ? p[2] : 1)
+                row.append(reinterpret_cast<const char *>(rgb.constScanLine(y)) + 3 * x, 3);
+            if (!row.isEmpty())
+                raw += '\0' + row;
+        }
+        if (!interlaced)
+            break;
+    }
+    QByteArray out = PngSignature + pngChunkOf("IHDR", header);
+    if (orientation)
+        out += pngChunkOf("eXIf", exif(orientation).mid(6));
+    return out + pngChunkOf("IDAT", qCompress(raw).mid(4)) + pngChunkOf("IEND", {});
+}
+
+QByteArray encoded(const QImage &picture, const char *format, int orientation = 0)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(100);
+    // The toolkit writes a TIFF's Orientation tag itself: 1 to 8 in its terms.
+    static const QImageIOHandler::Transformations transformations[] = {
+        QImageIOHandler::TransformationNone, QImageIOHandler::TransformationMirror,
+        QImageIOHandler::TransformationRotate180, QImageIOHandler::TransformationFlip,
+        QImageIOHandler::TransformationFlipAndRotate90, QImageIOHandler::TransformationRotate90,
+        QImageIOHandler::TransformationMirrorAndRotate90, QImageIOHandler::TransformationRotate270};
+    if (orientation && qstrcmp(format, "tiff") == 0)
+        writer.setTransformation(transformations[orientation - 1]);
+    writer.write(picture);
+    if (!orientation || qstrcmp(format, "tiff") == 0)
+        return data;
+    if (qstrcmp(format, "jpeg") == 0) {
+        const QByteArray block = exif(orientation);
+        return data.left(2) + "\xFF\xE1" + char((block.size() + 2) >> 8)
+            + char((block.size() + 2) & 0xFF) + block + data.mid(2);
+    }
+    // WebP: extended, with a VP8X chunk that announces the EXIF chunk at the end.
+    QByteArray vp8x("VP8X\x0A\0\0\0\x08\0\0\0", 12);
+    for (const int length : {picture.width() - 1, picture.height() - 1})
+        vp8x += char(length & 0xFF) + QByteArray(2, '\0');
+    QByteArray exifChunk = "EXIF" + QByteArray(4, '\0') + exif(orientation).mid(6);
+    qToLittleEndian(quint32(exifChunk.size() - 8), exifChunk.data() + 4);
+    QByteArray riff = "RIFF" + QByteArray(4, '\0') + "WEBP" + vp8x + data.mid(12) + exifChunk;
+    qToLittleEndian(quint32(riff.size() - 8), riff.data() + 4);
+    return riff;
+}
+
 } // namespace
 
 class TestPictureCheck : public QObject
@@ -121,8 +216,13 @@ private slots:
     void allocationLimit();
     void reducedSize_data();
     void reducedSize();
+    void upright_data();
+    void upright();
+    void brokenOrLying_data();
+    void brokenOrLying();
 
 private:
+    QString write(const QString &name, const QByteArray &data);
     QTemporaryDir dir;
 };
 
@@ -244,10 +344,11 @@ void TestPictureCheck::progressiveCap_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<bool>("refusedUnread");
 
-    // 16000 x 16000 is exactly 256 megapixels, the most a progressive picture may declare.
+    // 16000 x 16000 is exactly 256 megapixels, the most any picture may declare.
     QTest::newRow("progressive over the cap") << uchar(0xC2) << 16001 << true;
     QTest::newRow("progressive at the cap") << uchar(0xC2) << 16000 << false;
-    QTest::newRow("baseline over the cap") << uchar(0xC0) << 16001 << false;
+    QTest::newRow("baseline over the cap") << uchar(0xC0) << 16001 << true;
+    QTest::newRow("baseline at the cap") << uchar(0xC0) << 16000 << false;
 }
 
 void TestPictureCheck::progressiveCap()
@@ -259,7 +360,8 @@ void TestPictureCheck::progressiveCap()
     const QString path = dir.filePath(QStringLiteral("huge.jpg"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QVERIFY(file.write(jpeg(sof, width, 16000, QByteArray(64, '\0'))) > 0);
+    // Bytes enough for the pixels declared.
+    QVERIFY(file.write(jpeg(sof, width, 16000, QByteArray(32 * 1024, '\0'))) > 0);
     file.close();
 
     if (refusedUnread) {
@@ -296,8 +398,9 @@ void TestPictureCheck::allocationLimit()
     QFETCH(QSize, size);
     QFETCH(bool, readable);
 
-    const QString path = dir.filePath(QStringLiteral("limit.png"));
-    QVERIFY(writeRegionPicture(path, size));
+    // A BMP, which is decoded whole.
+    const QString path = dir.filePath(QStringLiteral("limit.bmp"));
+    QVERIFY(writeRegionPicture(path, size, "BMP"));
     const int previous = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(megabytes);
     const QImage image = PictureCheck::decodePicture(path, 150);
@@ -311,8 +414,8 @@ void TestPictureCheck::reducedSize_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QSize>("read");
 
-    // A JPEG is decoded at the smallest size of its shape that covers 150 x 150; one that does
-    // not cover it keeps its size, and so does every other format.
+    // A JPEG or PNG is decoded at the smallest size of its shape that covers 150 x 150; one that
+    // does not cover it keeps its size, and so does a format decoded whole.
     QTest::newRow("jpeg larger both ways")
         << QByteArray("JPEG") << QSize(1600, 1200) << QSize(200, 150);
     QTest::newRow("jpeg narrower one way")
@@ -321,7 +424,9 @@ void TestPictureCheck::reducedSize_data()
     QTest::newRow("jpeg as wide as the board")
         << QByteArray("JPEG") << QSize(150, 600) << QSize(150, 600);
     QTest::newRow("png larger both ways")
-        << QByteArray("PNG") << QSize(400, 300) << QSize(400, 300);
+        << QByteArray("PNG") << QSize(400, 300) << QSize(200, 150);
+    QTest::newRow("bmp larger both ways")
+        << QByteArray("BMP") << QSize(400, 300) << QSize(400, 300);
 }
 
 void TestPictureCheck::reducedSize()
@@ -333,6 +438,117 @@ void TestPictureCheck::reducedSize()
     const QString path = dir.filePath(QStringLiteral("picture.") + QString::fromLatin1(format));
     QVERIFY(writeRegionPicture(path, size, format.constData()));
     QCOMPARE(PictureCheck::decodePicture(path, 150).size(), read);
+}
+
+QString TestPictureCheck::write(const QString &name, const QByteArray &data)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
+        return QString();
+    return path;
+}
+
+void TestPictureCheck::upright_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<int>("orientation");
+    // The stored picture's corner cells a (top left), b (top right), c (bottom left) and
+    // d (bottom right), as they are shown: top left, top right, bottom left, bottom right.
+    QTest::addColumn<QString>("corners");
+
+    const char *shown[] = {"abcd", "badc", "dcba", "cdab", "acbd", "cadb", "dbca", "bdac"};
+    for (const char *format : {"jpeg", "png", "interlaced png", "webp", "tiff"}) {
+        for (int orientation = 1; orientation <= 8; ++orientation) {
+            QTest::addRow("%s %d", format, orientation)
+                << QByteArray(format) << orientation << QString::fromLatin1(shown[orientation - 1]);
+        }
+    }
+}
+
+void TestPictureCheck::upright()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(int, orientation);
+    QFETCH(QString, corners);
+
+    // Two cells across and three down, 8 x 8 pixels each.
+    QImage picture(16, 24, QImage::Format_RGB32);
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 16; ++x)
+            picture.setPixel(x, y, regionColour(x / 8, y / 8).rgb());
+    }
+    const QByteArray data = format.endsWith("png")
+        ? png(picture, format.startsWith("interlaced"), orientation)
+        : encoded(picture, format.constData(), orientation);
+    const QImage image = PictureCheck::decodePicture(write(QStringLiteral("upright"), data), 150);
+
+    const bool turned = orientation >= 5;
+    QCOMPARE(image.size(), turned ? QSize(24, 16) : QSize(16, 24));
+    const QPoint cornerPixels[] = {{1, 1}, {image.width() - 2, 1}, {1, image.height() - 2},
+        {image.width() - 2, image.height() - 2}};
+    for (int i = 0; i < 4; ++i) {
+        const int cell = corners.at(i).toLatin1() - 'a';
+        const QColor expected = regionColour(cell % 2, cell / 2 * 2);
+        const QColor actual = image.pixelColor(cornerPixels[i]);
+        QVERIFY2(qAbs(actual.red() - expected.red()) + qAbs(actual.green() - expected.green())
+                    + qAbs(actual.blue() - expected.blue())
+                < 60,
+            qPrintable(QStringLiteral("corner %1 is %2, expected %3")
+                           .arg(i)
+                           .arg(actual.name(), expected.name())));
+    }
+}
+
+void TestPictureCheck::brokenOrLying_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<qint64>("length"); // a hole up to this length; 0 keeps the file as it is
+
+    // Each whole picture reads; cut short, or declaring far more than its bytes hold, it does
+    // not, and a hole of any length costs nothing.
+    const QImage picture = QImage(60, 40, QImage::Format_RGB32);
+    const auto cut = [](const QByteArray &data) { return data.left(data.size() * 7 / 10); };
+    const QByteArray gif("GIF89a\x01\0\x01\0\x80\0\0\xFF\0\0\0\0\0,\0\0\0\0\x01\0\x01\0\0\x02\x02"
+                         "D\x01\0;",
+        35);
+    const QByteArray bmp = encoded(picture, "bmp");
+    const QByteArray webp = encoded(picture, "webp");
+    const QByteArray tiff = encoded(picture, "tiff");
+    const QByteArray interlaced = png(picture, true);
+    QTest::newRow("whole gif") << write("whole.gif", gif) << qint64(0);
+    QTest::newRow("gif without its trailer") << write("cut.gif", gif.chopped(1)) << qint64(0);
+    QTest::newRow("cut bmp") << write("cut.bmp", cut(bmp)) << qint64(0);
+    QTest::newRow("cut webp") << write("cut.webp", cut(webp)) << qint64(0);
+    QTest::newRow("cut tiff") << write("cut.tiff", cut(tiff)) << qint64(0);
+    QTest::newRow("cut interlaced png") << write("cut.png", cut(interlaced)) << qint64(0);
+
+    QTest::newRow("progressive jpeg declaring 15999 x 15999")
+        << write("lying.jpg", jpeg(0xC2, 15999, 15999, QByteArray(400, '\0'))) << qint64(0);
+    QTest::newRow("baseline jpeg declaring 46336 x 46336")
+        << write("lying2.jpg", jpeg(0xC0, 46336, 46336, QByteArray(500, '\0'))) << qint64(0);
+    QTest::newRow("png signature, then a hole of 1 GB")
+        << write("hole.png", PngSignature) << (qint64(1) << 30);
+    QTest::newRow("jpeg start, then a hole of 10 GB")
+        << write("hole.jpg", "\xFF\xD8") << (qint64(10) << 30);
+    QTest::newRow("jpeg scan, then a hole of 10 GB")
+        << write("scanhole.jpg", jpeg(0xC0, 64, 64).chopped(2)) << (qint64(10) << 30);
+    QTest::newRow("tiff header, then a hole of 10 GB")
+        << write("hole.tiff", tiff.left(8)) << (qint64(10) << 30);
+}
+
+void TestPictureCheck::brokenOrLying()
+{
+    QFETCH(QString, path);
+    QFETCH(qint64, length);
+    if (length > 0) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(length));
+    }
+    const bool whole = QFileInfo(path).fileName().startsWith(QLatin1String("whole"));
+    Watchdog watchdog(20000, "decoding a broken picture");
+    QCOMPARE(PictureCheck::decodePicture(path, 150).isNull(), !whole);
 }
 
 PLIVORA_TEST_MAIN(TestPictureCheck)
