@@ -137,6 +137,12 @@ int main(int argc, char **argv)
     const QByteArray progressive = encode(image, "jpeg", 75, true);
     QByteArray motion = jpeg;
     motion.append(QByteArray(64, '\x42'));
+    // A phone's portrait photo: EXIF that says to turn it a quarter clockwise.
+    const QByteArray exif("\xFF\xE1\0\x22"
+                          "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
+        36);
+    const QByteArray turned = jpeg.left(2) + exif + jpeg.mid(2);
+    const QByteArray tiff = encode(image, "tiff");
     QByteArray stuffedPng = png; // a chunk length that runs past the end
     stuffedPng[8 + 3] = char(0x7F);
 
@@ -156,6 +162,9 @@ int main(int argc, char **argv)
         {"cut-header.jpg", jpeg.left(100)},
         {"cut-progressive.jpg", progressive.left(progressive.size() * 7 / 10)},
         {"no-end-marker.jpg", jpeg.left(jpeg.size() - 2)},
+        {"turned.jpg", turned},
+        {"whole.tiff", tiff},
+        {"cut.tiff", tiff.left(tiff.size() * 7 / 10)},
         {"whole.bmp", encode(pattern(QSize(24, 18)), "bmp")},
         {"cut.bmp", encode(pattern(QSize(24, 18)), "bmp").left(300)},
         {"whole.gif", gif(QSize(30, 21))},
