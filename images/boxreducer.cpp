@@ -39,9 +39,9 @@ void BoxReducer::add(int y, int x0, int step, int count, const uchar *rgba)
     }
 }
 
-QImage BoxReducer::result() const
+QImage BoxReducer::result(bool opaque) const
 {
-    QImage image(target, QImage::Format_RGBA8888);
+    QImage image(target, opaque ? QImage::Format_RGBX8888 : QImage::Format_RGBA8888);
     if (image.isNull())
         return image;
     const quint32 *sum = sums.data();

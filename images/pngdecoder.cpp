@@ -30,6 +30,7 @@ namespace {
         std::unique_ptr<BoxReducer> reducer;
         std::vector<png_byte> row;
         int orientation = ExifOrientation::Upright;
+        bool opaque = false;
         bool done = false;
 
         ~Decoding() { png_destroy_read_struct(&png, &info, nullptr); }
@@ -69,6 +70,8 @@ namespace {
             > PictureSize::allocationLimitBytes())
             return;
 
+        d->opaque = !(png_get_color_type(d->png, d->info) & PNG_COLOR_MASK_ALPHA)
+            && !png_get_valid(d->png, d->info, PNG_INFO_tRNS);
         // Every kind of pixel becomes 8-bit red, green, blue and alpha.
         png_set_expand(d->png);
         png_set_scale_16(d->png);
@@ -128,7 +131,8 @@ QImage decode(QIODevice *device, int size)
     run(&decoding);
     if (!decoding.done)
         return {};
-    return ExifOrientation::applied(decoding.reducer->result(), decoding.orientation);
+    return ExifOrientation::applied(
+        decoding.reducer->result(decoding.opaque), decoding.orientation);
 }
 
 } // namespace PngDecoder

@@ -189,7 +189,7 @@ namespace {
                 reducer.add(row + i, 0, 1, declared.width(), reinterpret_cast<uchar *>(line));
             }
         }
-        return ExifOrientation::applied(reducer.result(), orientation);
+        return ExifOrientation::applied(reducer.result(rgba.alpha == 0), orientation);
     }
 
 } // namespace

@@ -113,7 +113,7 @@ std::optional<QImage> decode(QFile *file, int size)
         return QImage();
     const QSize target = PictureSize::reduced(declared, size);
 
-    QImage image(target, QImage::Format_RGBA8888);
+    QImage image(target, features.has_alpha ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888);
     if (image.isNull())
         return QImage();
     WebPDecoderConfig config;
