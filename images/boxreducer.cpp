@@ -39,9 +39,9 @@ void BoxReducer::add(int y, int x0, int step, int count, const uchar *rgba)
     }
 }
 
-QImage BoxReducer::result(bool opaque) const
+QImage BoxReducer::result(QImage::Format format) const
 {
-    QImage image(target, opaque ? QImage::Format_RGBX8888 : QImage::Format_RGBA8888);
+    QImage image(target, format);
     if (image.isNull())
         return image;
     const quint32 *sum = sums.data();

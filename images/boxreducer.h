@@ -20,9 +20,10 @@ public:
     // the columns x0, x0 + step, x0 + 2 * step ... Every source pixel must be added exactly once.
     void add(int y, int x0, int step, int count, const uchar *rgba);
 
-    // The reduced picture, in QImage::Format_RGBA8888; in QImage::Format_RGBX8888 for a picture
-    // without transparency, all of whose alpha bytes must be 255, so that it is drawn opaque.
-    QImage result(bool opaque) const;
+    // The reduced picture, in a format of the bytes' order: QImage::Format_RGBA8888 or its
+    // premultiplied form as the pixels came; QImage::Format_RGBX8888 for a picture without
+    // transparency, all of whose alpha bytes must be 255, so that it is drawn opaque.
+    QImage result(QImage::Format format) const;
 
 private:
     QSize target;

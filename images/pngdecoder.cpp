@@ -132,7 +132,9 @@ QImage decode(QIODevice *device, int size)
     if (!decoding.done)
         return {};
     return ExifOrientation::applied(
-        decoding.reducer->result(decoding.opaque), decoding.orientation);
+        decoding.reducer->result(
+            decoding.opaque ? QImage::Format_RGBX8888 : QImage::Format_RGBA8888),
+        decoding.orientation);
 }
 
 } // namespace PngDecoder

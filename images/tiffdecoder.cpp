@@ -180,8 +180,8 @@ namespace {
                 return {};
             for (int i = 0; i < rows; ++i) {
                 quint32 *line = raster.data() + size_t(i) * size_t(declared.width());
-                // Each pixel is packed as 0xAABBGGRR; in memory, red first on a little-endian
-                // machine.
+                // Each pixel is packed as 0xAABBGGRR, premultiplied; in memory, red first on a
+                // little-endian machine.
                 if constexpr (Q_BYTE_ORDER == Q_BIG_ENDIAN) {
                     for (int x = 0; x < declared.width(); ++x)
                         line[x] = qbswap(line[x]);
@@ -189,7 +189,10 @@ namespace {
                 reducer.add(row + i, 0, 1, declared.width(), reinterpret_cast<uchar *>(line));
             }
         }
-        return ExifOrientation::applied(reducer.result(rgba.alpha == 0), orientation);
+        return ExifOrientation::applied(
+            reducer.result(
+                rgba.alpha == 0 ? QImage::Format_RGBX8888 : QImage::Format_RGBA8888_Premultiplied),
+            orientation);
     }
 
 } // namespace

@@ -218,6 +218,8 @@ private slots:
     void reducedSize();
     void upright_data();
     void upright();
+    void seeThrough_data();
+    void seeThrough();
     void brokenOrLying_data();
     void brokenOrLying();
 
@@ -498,6 +500,33 @@ void TestPictureCheck::upright()
                            .arg(i)
                            .arg(actual.name(), expected.name())));
     }
+}
+
+void TestPictureCheck::seeThrough_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QColor>("colour");
+    // Half see-through, and opaque: each keeps its colour, alpha and all.
+    for (const char *format : {"png", "tiff", "webp"}) {
+        QTest::addRow("%s, half", format) << QByteArray(format) << QColor(200, 100, 40, 128);
+        QTest::addRow("%s, opaque", format) << QByteArray(format) << QColor(200, 100, 40);
+    }
+}
+
+void TestPictureCheck::seeThrough()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(QColor, colour);
+    QImage picture(4, 4, colour.alpha() < 255 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    picture.fill(colour);
+    const QImage image = PictureCheck::decodePicture(
+        write(QStringLiteral("alpha.") + format, encoded(picture, format.constData())), 150);
+    QCOMPARE(image.hasAlphaChannel(), colour.alpha() < 255);
+    const QColor actual = image.pixelColor(2, 2);
+    QVERIFY2(qAbs(actual.red() - colour.red()) + qAbs(actual.green() - colour.green())
+                + qAbs(actual.blue() - colour.blue()) + qAbs(actual.alpha() - colour.alpha())
+            < 8,
+        qPrintable(actual.name(QColor::HexArgb)));
 }
 
 void TestPictureCheck::brokenOrLying_data()
