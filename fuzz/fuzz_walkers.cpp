@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The JPEG marker walk and the PNG chunk walk on their own, fed from memory. The JPEG walk reads
-// forwards through a buffer of its own; it is fed once whole and once in small pieces (as a pipe
-// or a slow disk hands data over), and must come to the same answer both ways.
+// The JPEG marker walk, the PNG chunk walk and the BMP and GIF checks on their own, fed from
+// memory. The JPEG walk reads forwards through a buffer of its own; it is fed once whole and once
+// in small pieces (as a pipe or a slow disk hands data over), and must come to the same answer both
+// ways.
 #include "fuzzsupport.h"
 #include "picturecheck.h"
 
@@ -49,6 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer png(&bytes);
     png.open(QIODevice::ReadOnly);
     const bool pngWhole = PictureCheck::pngIsWhole(&png);
+
+    // The BMP and GIF checks read a few bytes at known places: they must never read beyond.
+    QBuffer other(&bytes);
+    other.open(QIODevice::ReadOnly);
+    PictureCheck::bmpIsWhole(&other);
+    PictureCheck::gifIsWhole(&other);
 
     // What follows the end of a whole picture is not looked at.
     static const char tail[] = "\xFF\xD8\x00\x00\x00\x0C"

@@ -178,9 +178,9 @@ int main(int argc, char **argv)
         if (seed.second.isEmpty() || !writeFile(QDir(pictures).filePath(seed.first), seed.second))
             return 1;
     }
-    for (const char *name :
-        {"whole.png", "cut.png", "no-end-chunk.png", "long-chunk.png", "baseline.jpg",
-            "progressive.jpg", "motion.jpg", "cut-scan.jpg", "no-end-marker.jpg"}) {
+    for (const char *name : {"whole.png", "cut.png", "no-end-chunk.png", "long-chunk.png",
+             "baseline.jpg", "progressive.jpg", "motion.jpg", "cut-scan.jpg", "no-end-marker.jpg",
+             "whole.bmp", "cut.bmp", "whole.gif", "cut.gif"}) {
         const QString file = QString::fromLatin1(name);
         if (!QFile::copy(QDir(pictures).filePath(file), QDir(walkers).filePath(file)))
             return 1;
