@@ -316,7 +316,9 @@ QImage decodePicture(const QString &filename, int size)
             return *image;
         return reset() ? readWithToolkit(&file, "webp", file.size(), size) : QImage();
     }
-    if (signature.startsWith(QByteArray("II*\0", 4)) || signature.startsWith("MM\0*")) {
+    // TIFF and BigTIFF, in either byte order.
+    if (signature.startsWith(QByteArray("II*\0", 4)) || signature.startsWith("MM\0*")
+        || signature.startsWith(QByteArray("II+\0", 4)) || signature.startsWith("MM\0+")) {
         if (std::optional<QImage> image = TiffDecoder::decode(&file, size))
             return *image;
         return reset() ? readWithToolkit(&file, "tiff", file.size(), size) : QImage();
