@@ -135,12 +135,14 @@ namespace {
         }
     };
 
-    QImage reduced(const Library &lib, TIFF *tiff, qint64 fileBytes, int size)
+    // Nothing when libtiff's RGBA reading does not take the kind of pixels (floating point, say),
+    // which the toolkit's own TIFF reading may.
+    std::optional<QImage> reduced(const Library &lib, TIFF *tiff, qint64 fileBytes, int size)
     {
         char message[1024];
         TIFFRGBAImage rgba;
         if (!lib.begin(&rgba, tiff, 1, message))
-            return {};
+            return std::nullopt;
         struct End
         {
             const Library &lib;
@@ -151,7 +153,7 @@ namespace {
         const QSize declared(
             int(qMin<quint32>(rgba.width, INT_MAX)), int(qMin<quint32>(rgba.height, INT_MAX)));
         if (!PictureSize::affordable(declared, fileBytes))
-            return {};
+            return QImage();
         // Rows in the file's order, which the orientation below turns upright.
         const int orientation = rgba.orientation;
         rgba.req_orientation = rgba.orientation;
@@ -168,7 +170,7 @@ namespace {
         const QSize target = PictureSize::reduced(declared, size);
         if (band * rowBytes + 4 * PictureSize::imageBytes(target)
             > PictureSize::allocationLimitBytes())
-            return {};
+            return QImage();
 
         BoxReducer reducer(declared, target);
         std::vector<quint32> raster(size_t(band * declared.width()));
@@ -177,7 +179,7 @@ namespace {
             rgba.row_offset = row;
             rgba.col_offset = 0;
             if (!lib.get(&rgba, raster.data(), quint32(declared.width()), quint32(rows)))
-                return {};
+                return QImage();
             for (int i = 0; i < rows; ++i) {
                 quint32 *line = raster.data() + size_t(i) * size_t(declared.width());
                 // Each pixel is packed as 0xAABBGGRR, premultiplied; in memory, red first on a

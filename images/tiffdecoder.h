@@ -15,7 +15,8 @@ namespace TiffDecoder {
 
 // The first picture in the file reduced to cover size x size; a null image when it is no whole,
 // readable TIFF or declares more than its bytes can hold; nothing when there is no libtiff to be
-// had, to be read whole by the toolkit instead.
+// had or its pixels are of a kind libtiff does not turn into RGBA, to be read whole by the toolkit
+// instead.
 std::optional<QImage> decode(QFile *file, int size);
 
 } // namespace TiffDecoder
