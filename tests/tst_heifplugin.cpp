@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "testsupport.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTransform>
+
+#include <libheif/heif.h>
+
+// The game's HEIF plugin, from the build's plugin folder, as the toolkit's readers use it: HEIC
+// pictures that libheif's own encoder writes here, read by their content alone.
+class TestHeifPlugin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void reads_data();
+    void reads();
+
+private:
+    // A picture of four coloured quadrants.
+    static QImage quadrants(const QSize &size);
+    // Encodes picture as a HEIC file shown in the given EXIF-style orientation, with a thumbnail
+    // of thumbnail (scaled to fit thumbnailBox) when the box is not 0.
+    bool writeHeic(const QString &path, const QImage &picture, int orientation,
+        const QImage &thumbnail = {}, int thumbnailBox = 0);
+
+    QTemporaryDir dir;
+    heif_context *context = nullptr;
+};
+
+QImage TestHeifPlugin::quadrants(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB888);
+    const int w = size.width() / 2;
+    const int h = size.height() / 2;
+    image.fill(Qt::white);
+    for (const auto &[x, y, colour] :
+        {std::tuple(0, 0, Qt::red), std::tuple(1, 0, Qt::green), std::tuple(0, 1, Qt::blue)}) {
+        for (int row = y * h; row < (y + 1) * h; ++row) {
+            for (int column = x * w; column < (x + 1) * w; ++column)
+                image.setPixelColor(column, row, QColor(colour));
+        }
+    }
+    return image;
+}
+
+bool TestHeifPlugin::writeHeic(const QString &path, const QImage &picture, int orientation,
+    const QImage &thumbnail, int thumbnailBox)
+{
+    heif_context *file = heif_context_alloc();
+    heif_encoder *encoder = nullptr;
+    heif_context_get_encoder_for_format(file, heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, 90);
+    heif_encoder_set_parameter_string(encoder, "chroma", "444");
+    heif_encoder_set_parameter_string(encoder, "preset", "ultrafast");
+    heif_encoding_options *options = heif_encoding_options_alloc();
+    options->image_orientation = heif_orientation(orientation);
+
+    const auto toHeif = [](const QImage &source) {
+        const QImage rgb = source.convertToFormat(QImage::Format_RGB888);
+        heif_image *image = nullptr;
+        heif_image_create(
+            rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
+        heif_image_add_plane(image, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
+        int stride = 0;
+        uint8_t *plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+        for (int y = 0; y < rgb.height(); ++y)
+            memcpy(plane + y * stride, rgb.constScanLine(y), size_t(rgb.width()) * 3);
+        return image;
+    };
+    heif_image *image = toHeif(picture);
+    heif_image_handle *handle = nullptr;
+    bool written =
+        heif_context_encode_image(file, image, encoder, options, &handle).code == heif_error_Ok;
+    if (written && thumbnailBox > 0) {
+        heif_image *small = toHeif(thumbnail);
+        written = heif_context_encode_thumbnail(
+                      file, small, handle, encoder, options, thumbnailBox, nullptr)
+                      .code
+            == heif_error_Ok;
+        heif_image_release(small);
+    }
+    written = written
+        && heif_context_write_to_file(file, QFile::encodeName(path).constData()).code
+            == heif_error_Ok;
+    heif_image_handle_release(handle);
+    heif_image_release(image);
+    heif_encoding_options_free(options);
+    heif_encoder_release(encoder);
+    heif_context_free(file);
+    return written;
+}
+
+void TestHeifPlugin::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QCoreApplication::addLibraryPath(QStringLiteral(PLIVORA_BUILD_PLUGINDIR));
+    heif_init(nullptr);
+}
+
+void TestHeifPlugin::cleanupTestCase()
+{
+    heif_deinit();
+}
+
+void TestHeifPlugin::reads_data()
+{
+    QTest::addColumn<QSize>("stored");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("thumbnailBox");
+    QTest::addColumn<QSize>("scaledSize");
+    QTest::addColumn<int>("allocationLimit");
+    QTest::addColumn<QTransform>("upright");
+    QTest::addColumn<bool>("fromThumbnail");
+    QTest::addColumn<bool>("truncated");
+
+    const QSize none;
+    // The file's rotation and mirroring are applied once, whether or not the reader transforms.
+    QTest::newRow("plain") << QSize(64, 48) << 1 << 0 << none << 128 << QTransform() << false
+                           << false;
+    QTest::newRow("turned a quarter")
+        << QSize(64, 48) << 6 << 0 << none << 128 << QTransform().rotate(90) << false << false;
+    QTest::newRow("mirrored") << QSize(64, 48) << 2 << 0 << none << 128 << QTransform().scale(-1, 1)
+                              << false << false;
+    // The smallest picture that is large enough is decoded: the thumbnail, of its own content
+    // here, and the primary picture when the thumbnail is too small. A picture over the toolkit's
+    // allocation limit is not decoded.
+    QTest::newRow("thumbnail at a scaled size") << QSize(128, 96) << 6 << 64 << QSize(24, 32) << 128
+                                                << QTransform().rotate(90) << true << false;
+    QTest::newRow("thumbnail too small")
+        << QSize(128, 96) << 1 << 32 << QSize(40, 30) << 128 << QTransform() << false << false;
+    QTest::newRow("over the limit")
+        << QSize(640, 480) << 1 << 0 << QSize(40, 30) << 1 << QTransform() << false << false;
+    QTest::newRow("truncated") << QSize(64, 48) << 1 << 0 << none << 128 << QTransform() << false
+                               << true;
+}
+
+void TestHeifPlugin::reads()
+{
+    QFETCH(QSize, stored);
+    QFETCH(int, orientation);
+    QFETCH(int, thumbnailBox);
+    QFETCH(QSize, scaledSize);
+    QFETCH(int, allocationLimit);
+    QFETCH(QTransform, upright);
+    QFETCH(bool, fromThumbnail);
+    QFETCH(bool, truncated);
+
+    // No suffix: the reader finds the format by the file's content.
+    const QString path = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    const QImage picture = quadrants(stored);
+    QImage thumbnail(stored, QImage::Format_RGB888);
+    thumbnail.fill(Qt::yellow);
+    QVERIFY(writeHeic(path, picture, orientation, thumbnail, thumbnailBox));
+    if (truncated) {
+        QFile file(path);
+        QVERIFY(file.resize(file.size() * 2 / 3));
+    }
+
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(allocationLimit);
+    const auto restore = qScopeGuard([limit] { QImageReader::setAllocationLimit(limit); });
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    if (scaledSize.isValid())
+        reader.setScaledSize(scaledSize);
+    QCOMPARE(reader.format(), QByteArray("heif"));
+    const QImage read = reader.read();
+    const QImage expected = (fromThumbnail ? thumbnail : picture).transformed(upright);
+    if (truncated || allocationLimit == 1) {
+        QVERIFY(read.isNull());
+        return;
+    }
+    QCOMPARE(reader.size(), expected.size());
+    QCOMPARE(reader.transformation(), QImageIOHandler::TransformationNone);
+    QCOMPARE(read.size(), scaledSize.isValid() ? scaledSize : expected.size());
+
+    // The centre of each quadrant, within the loss of the encoding.
+    for (const QPointF &at :
+        {QPointF(0.25, 0.25), QPointF(0.75, 0.25), QPointF(0.25, 0.75), QPointF(0.75, 0.75)}) {
+        const QColor got = read.pixelColor(int(at.x() * read.width()), int(at.y() * read.height()));
+        const QColor want =
+            expected.pixelColor(int(at.x() * expected.width()), int(at.y() * expected.height()));
+        QVERIFY2(qAbs(got.red() - want.red()) + qAbs(got.green() - want.green())
+                    + qAbs(got.blue() - want.blue())
+                < 48,
+            qPrintable(QStringLiteral("%1 for %2").arg(got.name(), want.name())));
+    }
+}
+
+PLIVORA_TEST_MAIN(TestHeifPlugin)
+#include "tst_heifplugin.moc"
