@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "heifpicture.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -6,30 +7,22 @@
 #include <QTemporaryDir>
 #include <QTransform>
 
-#include <libheif/heif.h>
-
 // The game's HEIF plugin, from the build's plugin folder, as the toolkit's readers use it: HEIC
-// pictures that libheif's own encoder writes here, read by their content alone.
+// pictures that libheif's own encoder writes, read by their content alone.
 class TestHeifPlugin : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void reads_data();
     void reads();
 
 private:
     // A picture of four coloured quadrants.
     static QImage quadrants(const QSize &size);
-    // Encodes picture as a HEIC file shown in the given EXIF-style orientation, with a thumbnail
-    // of thumbnail (scaled to fit thumbnailBox) when the box is not 0.
-    bool writeHeic(const QString &path, const QImage &picture, int orientation,
-        const QImage &thumbnail = {}, int thumbnailBox = 0);
 
     QTemporaryDir dir;
-    heif_context *context = nullptr;
 };
 
 QImage TestHeifPlugin::quadrants(const QSize &size)
@@ -48,63 +41,10 @@ QImage TestHeifPlugin::quadrants(const QSize &size)
     return image;
 }
 
-bool TestHeifPlugin::writeHeic(const QString &path, const QImage &picture, int orientation,
-    const QImage &thumbnail, int thumbnailBox)
-{
-    heif_context *file = heif_context_alloc();
-    heif_encoder *encoder = nullptr;
-    heif_context_get_encoder_for_format(file, heif_compression_HEVC, &encoder);
-    heif_encoder_set_lossy_quality(encoder, 90);
-    heif_encoder_set_parameter_string(encoder, "chroma", "444");
-    heif_encoder_set_parameter_string(encoder, "preset", "ultrafast");
-    heif_encoding_options *options = heif_encoding_options_alloc();
-    options->image_orientation = heif_orientation(orientation);
-
-    const auto toHeif = [](const QImage &source) {
-        const QImage rgb = source.convertToFormat(QImage::Format_RGB888);
-        heif_image *image = nullptr;
-        heif_image_create(
-            rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
-        heif_image_add_plane(image, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
-        int stride = 0;
-        uint8_t *plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
-        for (int y = 0; y < rgb.height(); ++y)
-            memcpy(plane + y * stride, rgb.constScanLine(y), size_t(rgb.width()) * 3);
-        return image;
-    };
-    heif_image *image = toHeif(picture);
-    heif_image_handle *handle = nullptr;
-    bool written =
-        heif_context_encode_image(file, image, encoder, options, &handle).code == heif_error_Ok;
-    if (written && thumbnailBox > 0) {
-        heif_image *small = toHeif(thumbnail);
-        written = heif_context_encode_thumbnail(
-                      file, small, handle, encoder, options, thumbnailBox, nullptr)
-                      .code
-            == heif_error_Ok;
-        heif_image_release(small);
-    }
-    written = written
-        && heif_context_write_to_file(file, QFile::encodeName(path).constData()).code
-            == heif_error_Ok;
-    heif_image_handle_release(handle);
-    heif_image_release(image);
-    heif_encoding_options_free(options);
-    heif_encoder_release(encoder);
-    heif_context_free(file);
-    return written;
-}
-
 void TestHeifPlugin::initTestCase()
 {
     QVERIFY(dir.isValid());
     QCoreApplication::addLibraryPath(QStringLiteral(PLIVORA_BUILD_PLUGINDIR));
-    heif_init(nullptr);
-}
-
-void TestHeifPlugin::cleanupTestCase()
-{
-    heif_deinit();
 }
 
 void TestHeifPlugin::reads_data()
@@ -155,7 +95,7 @@ void TestHeifPlugin::reads()
     const QImage picture = quadrants(stored);
     QImage thumbnail(stored, QImage::Format_RGB888);
     thumbnail.fill(Qt::yellow);
-    QVERIFY(writeHeic(path, picture, orientation, thumbnail, thumbnailBox));
+    QVERIFY(HeifPicture::write(path, picture, orientation, thumbnail, thumbnailBox));
     if (truncated) {
         QFile file(path);
         QVERIFY(file.resize(file.size() * 2 / 3));

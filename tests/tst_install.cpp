@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "heifpicture.h"
 #include "identity.h"
 #include "imageloader.h"
 #include "testsupport.h"
@@ -22,6 +23,8 @@ private slots:
     void installsTheGameAndItsDataOnly();
     void defaultPictureFoundFromAnywhere_data();
     void defaultPictureFoundFromAnywhere();
+    void ownPictureFormatsFromAnywhere_data();
+    void ownPictureFormatsFromAnywhere();
 
 private:
     // Runs program in folder with extra environment; returns its standard output.
@@ -88,7 +91,9 @@ void TestInstall::installsTheGameAndItsDataOnly()
         QStringLiteral("share/plivora/default@3x.png"),
         QStringLiteral("share/applications/org.zendrakk.Plivora.desktop"),
         QStringLiteral("share/metainfo/org.zendrakk.Plivora.metainfo.xml"),
-        QStringLiteral("share/man/man6/plivora.6"), icon.arg("scalable", "svg")};
+        QStringLiteral("share/man/man6/plivora.6"), icon.arg("scalable", "svg"),
+        QDir::cleanPath(QStringLiteral("bin/") + QLatin1String(Identity::PLUGINS_FROM_BIN)
+            + QStringLiteral("/imageformats/libplivoraheif.so"))};
     for (const char *size : {"48x48", "64x64", "128x128", "256x256"})
         expected.append(icon.arg(QLatin1String(size), QStringLiteral("png")));
     expected.sort();
@@ -160,6 +165,53 @@ void TestInstall::defaultPictureFoundFromAnywhere()
         QVERIFY(expected.startsWith(QStringLiteral("picture")));
     }
     QCOMPARE(run(probe, {}, workDir, environment), expected);
+}
+
+void TestInstall::ownPictureFormatsFromAnywhere_data()
+{
+    QTest::addColumn<bool>("besideGame");
+    QTest::addColumn<bool>("moved");
+    QTest::newRow("installed") << true << false;
+    QTest::newRow("moved tree") << true << true;
+    QTest::newRow("away from the game") << false << false;
+}
+
+// The game's own image-format plugin comes from its private folder, found from the game's folder.
+void TestInstall::ownPictureFormatsFromAnywhere()
+{
+    QFETCH(bool, besideGame);
+    QFETCH(bool, moved);
+
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    QString tree = prefix;
+    if (moved) {
+        tree = elsewhere.filePath(QStringLiteral("moved"));
+        QVERIFY(QDir().rename(prefix, tree));
+    }
+    const auto restore = qScopeGuard([&] {
+        if (moved)
+            QDir().rename(tree, prefix);
+    });
+    QString probe = QStringLiteral(PLIVORA_PROBE);
+    if (besideGame) {
+        probe = tree + QStringLiteral("/bin/probe");
+        QVERIFY(QFile::copy(QStringLiteral(PLIVORA_PROBE), probe));
+    }
+    const auto removeProbe = qScopeGuard([&] {
+        if (besideGame)
+            QFile::remove(probe);
+    });
+
+    QImage photo(64, 64, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    const QString picture = elsewhere.filePath(QStringLiteral("photo.heic"));
+    QVERIFY(HeifPicture::write(picture, photo));
+    const QString tiles = run(probe, {picture}, elsewhere.path());
+    if (besideGame)
+        QVERIFY2(tiles.startsWith(QStringLiteral("picture")), qPrintable(tiles));
+    else
+        QCOMPARE(tiles, QStringLiteral("numbers"));
 }
 
 PLIVORA_TEST_MAIN(TestInstall)

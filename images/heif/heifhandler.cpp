@@ -21,6 +21,7 @@ const QByteArray HeifBrands[] = {
     "heic", "heix", "heim", "heis", "hevc", "hevx", "mif1", "mif2", "msf1"};
 // Enough for the box's size, type, major brand, minor version and a dozen compatible brands.
 constexpr int FileTypePeek = 64;
+constexpr quint32 MaxFileTypeBox = 4096;
 
 // The toolkit's limit on the memory of one decoded image, in bytes.
 qint64 allocationLimitBytes()
@@ -145,8 +146,12 @@ QByteArray HeifHandler::formatOf(QIODevice *device)
     const QByteArray head = device->peek(FileTypePeek);
     if (head.size() < 16 || head.mid(4, 4) != "ftyp")
         return {};
-    const qsizetype boxEnd =
-        qMin<qsizetype>(qFromBigEndian<quint32>(head.constData()), head.size());
+    // libheif keeps every brand the box lists: a box that claims more than a file type box ever
+    // holds (a broken or hostile file, or a 64-bit size) is not read at all.
+    const quint32 boxSize = qFromBigEndian<quint32>(head.constData());
+    if (boxSize < 16 || boxSize > MaxFileTypeBox)
+        return {};
+    const qsizetype boxEnd = qMin<qsizetype>(boxSize, head.size());
     QList<QByteArray> brands {head.mid(8, 4)};
     for (qsizetype at = 16; at + 4 <= boxEnd; at += 4)
         brands.append(head.mid(at, 4));
