@@ -10,6 +10,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     zlib1g-dev fonts-dejavu-core
     libudev-dev
+    libheif-dev libpng-dev libwebp-dev libtiff-dev libqt6svg6
     gettext desktop-file-utils appstream man-db
     xvfb dbus-x11 at-spi2-core python3-pyatspi xdotool
     phoc grim qt6-wayland
