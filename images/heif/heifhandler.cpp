@@ -236,6 +236,8 @@ bool HeifHandler::read(QImage *image)
         return false;
     const QSize size = sizeOf(primary);
     const QSize wanted = scaledSize.isValid() && !scaledSize.isEmpty() ? scaledSize : size;
+    if (!fitsAllocationLimit(wanted))
+        return false;
     const Handle thumbnail = wanted != size ? thumbnailFor(primary, wanted) : Handle();
     const QImage decoded = decode(thumbnail ? thumbnail.get() : primary);
     if (decoded.isNull())
