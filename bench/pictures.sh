@@ -74,8 +74,8 @@ for picture in phone.jpg photo48.png photo100.png photo48.webp photo48.tif photo
         printf "%-16s %8.2f %8.2f %8.2f %4s %8.1f %8.1f %8.1f %4s %s\n", p, g, v, cl,
             (g <= cl ? "yes" : "NO"), gmb, vmb, ml, (gmb <= ml ? "yes" : "NO"), t }'
 done
-read -r djpeg_cpu djpeg_mem < <(measure djpeg -scale 1/8 -outfile /dev/null phone.jpg)
-read -r game_cpu game_mem < <(measure "$game" phone.jpg)
+read -r djpeg_cpu _ < <(measure djpeg -scale 1/8 -outfile /dev/null phone.jpg)
+read -r game_cpu _ < <(measure "$game" phone.jpg)
 awk -v gc="$game_cpu" -v gc0="$game_cpu0" -v dc="$djpeg_cpu" 'BEGIN {
     g = gc - gc0; if (g < 0) g = 0
     printf "phone.jpg against djpeg -scale 1/8: game %.2f s, djpeg %.2f s, limit %.2f s: %s\n",
