@@ -2,6 +2,7 @@
 #include "boardaccessible.h"
 #include "commandline.h"
 #include "identity.h"
+#include "privateplugins.h"
 #include "puzzlefirst.h"
 #include "puzzleui.h"
 #include "sensorchoice.h"
@@ -56,6 +57,8 @@ int qMain(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    // Before the first picture is read, so that the toolkit lists the game's formats with its own.
+    PrivatePlugins::addFolder();
     const Translations translations;
     BoardAccessible::install();
     QApplication::setApplicationDisplayName(QLatin1String(PuzzleFirst::APPLICATION_NAME));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imageloader.h"
 
+#include "busycursor.h"
 #include "picturecheck.h"
 
 #include <QFile>
@@ -107,7 +108,7 @@ QPixmap ImageLoader::picture(const QString &filename, int pixels)
         && pixels == last.pixels && allocationLimit == last.allocationLimit)
         return last.picture;
 
-    QImage image = PictureCheck::decodePicture(filename, pixels);
+    QImage image = BusyCursor::wait([&] { return PictureCheck::decodePicture(filename, pixels); });
     if (image.isNull())
         return {};
     // Stretched or squeezed to fill the square whatever its shape, without smoothing. The image

@@ -9,8 +9,8 @@ packages=(
     qt6-base-dev qt6-base-private-dev qt6-sensors-dev qt6-image-formats-plugins
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     zlib1g-dev fonts-dejavu-core
-    libpng-dev libwebp-dev libtiff-dev
     libudev-dev
+    libheif-dev libpng-dev libwebp-dev libtiff-dev libqt6svg6
     gettext desktop-file-utils appstream man-db
     xvfb dbus-x11 at-spi2-core python3-pyatspi xdotool
     phoc grim qt6-wayland

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "heifpicture.h"
 #include "identity.h"
 #include "imageloader.h"
 #include "testsupport.h"
@@ -66,6 +67,8 @@ QString TestInstall::expectedTiles(const QString &picture)
 void TestInstall::initTestCase()
 {
     QVERIFY(root.isValid());
+    // The tiles a HEIC picture should give, from the build's own plugin.
+    QCoreApplication::addLibraryPath(QStringLiteral(PLIVORA_BUILD_PLUGINDIR));
     prefix = root.filePath(QStringLiteral("prefix"));
     QProcess install;
     install.start(QStringLiteral(PLIVORA_CMAKE),
@@ -88,7 +91,9 @@ void TestInstall::installsTheGameAndItsDataOnly()
         QStringLiteral("share/plivora/default@3x.png"),
         QStringLiteral("share/applications/org.zendrakk.Plivora.desktop"),
         QStringLiteral("share/metainfo/org.zendrakk.Plivora.metainfo.xml"),
-        QStringLiteral("share/man/man6/plivora.6"), icon.arg("scalable", "svg")};
+        QStringLiteral("share/man/man6/plivora.6"), icon.arg("scalable", "svg"),
+        QDir::cleanPath(QStringLiteral("bin/") + QLatin1String(Identity::PLUGINS_FROM_BIN)
+            + QStringLiteral("/imageformats/libplivoraheif.so"))};
     for (const char *size : {"48x48", "64x64", "128x128", "256x256"})
         expected.append(icon.arg(QLatin1String(size), QStringLiteral("png")));
     expected.sort();
@@ -105,11 +110,16 @@ void TestInstall::defaultPictureFoundFromAnywhere_data()
     QTest::addColumn<bool>("moved");
     QTest::addColumn<bool>("ownPicture");
     QTest::addColumn<bool>("inDataDirs");
-    QTest::newRow("installed") << true << false << false << false;
-    QTest::newRow("moved tree") << true << true << false << false;
-    QTest::newRow("working directory's own") << true << false << true << false;
-    QTest::newRow("standard data folder") << false << false << false << true;
-    QTest::newRow("nowhere") << false << false << false << false;
+    // A HEIC picture given to it, which only the game's own plugin reads, found from the game's
+    // folder.
+    QTest::addColumn<bool>("heic");
+    QTest::newRow("installed") << true << false << false << false << false;
+    QTest::newRow("moved tree") << true << true << false << false << false;
+    QTest::newRow("working directory's own") << true << false << true << false << false;
+    QTest::newRow("standard data folder") << false << false << false << true << false;
+    QTest::newRow("nowhere") << false << false << false << false << false;
+    QTest::newRow("HEIC, moved tree") << true << true << false << false << true;
+    QTest::newRow("HEIC, away from the game") << false << false << false << true << true;
 }
 
 void TestInstall::defaultPictureFoundFromAnywhere()
@@ -118,6 +128,7 @@ void TestInstall::defaultPictureFoundFromAnywhere()
     QFETCH(bool, moved);
     QFETCH(bool, ownPicture);
     QFETCH(bool, inDataDirs);
+    QFETCH(bool, heic);
 
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
@@ -150,16 +161,24 @@ void TestInstall::defaultPictureFoundFromAnywhere()
         picture = workDir + QStringLiteral("/default.png");
         QVERIFY(writeRegionPicture(picture, QSize(90, 90)));
     }
+    QStringList arguments;
+    if (heic) {
+        picture = workDir + QStringLiteral("/photo.heic");
+        QImage photo(64, 64, QImage::Format_RGB32);
+        photo.fill(Qt::darkCyan);
+        QVERIFY(HeifPicture::write(picture, photo));
+        arguments.append(picture);
+    }
     QStringList environment;
     if (inDataDirs)
         environment.append(QStringLiteral("XDG_DATA_DIRS=") + tree + QStringLiteral("/share"));
 
     QString expected = QStringLiteral("numbers");
-    if (besideGame || inDataDirs) {
+    if (besideGame || (inDataDirs && !heic)) {
         expected = expectedTiles(picture);
         QVERIFY(expected.startsWith(QStringLiteral("picture")));
     }
-    QCOMPARE(run(probe, {}, workDir, environment), expected);
+    QCOMPARE(run(probe, arguments, workDir, environment), expected);
 }
 
 PLIVORA_TEST_MAIN(TestInstall)
