@@ -61,6 +61,10 @@ private:
     void followScreen();
     // Names the time display for assistive technology after the seconds it shows.
     void showTimeName(int seconds);
+    // The steps of building the window: its parts, their wiring, and its layout and focus.
+    void createParts(const Clock &clock);
+    void connectParts();
+    void layOut();
 
     PuzzleFirst *engine;
     Board *board;
