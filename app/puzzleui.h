@@ -49,7 +49,8 @@ public slots:
     void showDifficultyNotSaved(const QString &fileName, const QString &reason);
 
 protected:
-    // Keeps the wheel off the difficulty selector while it has no keyboard focus.
+    // Keeps the wheel off the difficulty selector while it has no keyboard focus, and the keys
+    // that would step it to another item while its list is closed.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
