@@ -63,8 +63,19 @@ done
 
 sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-# apt-get says that it waits, and for whom, while another package manager holds the lock.
-apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -q -o DPkg::Lock::Timeout=1800)
+# While another package manager holds dpkg's lock, apt-get waits and says for whom.
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive LC_ALL=C apt-get -q -o DPkg::Lock::Timeout=1800)
 echo "Installing: ${missing[*]}"
-"${apt[@]}" update
+# The lock of the package lists it does not wait for: the update is tried again.
+for attempt in $(seq 360); do
+    if output="$("${apt[@]}" update 2>&1)"; then
+        break
+    fi
+    if ! grep -q "Could not get lock" <<<"$output" || [ "$attempt" -eq 360 ]; then
+        echo "$output" >&2
+        exit 1
+    fi
+    [ "$attempt" -eq 1 ] && echo "Waiting for another package manager to finish..."
+    sleep 5
+done
 "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
