@@ -9,6 +9,9 @@
 #include "translations.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -18,6 +21,28 @@ void print(const QString &text, FILE *stream)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
+}
+
+// The game's icon for its windows, which window managers show in title bars and task bars: the
+// one installed with it, found from the executable's folder as the default picture is, else the
+// build tree's copy beside the game. Null when there is none.
+QIcon gameIcon()
+{
+    const QString appDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString file = QStringLiteral("/apps/%1.png").arg(QLatin1String(Identity::DESKTOP_ID));
+    QIcon icon;
+    for (const char *theme : {Identity::ICONS_FROM_BIN, Identity::BUILD_ICONS}) {
+        // One folder a size, named as 48x48; the size is known without reading the file.
+        const QDir folder(appDir + QLatin1String(theme));
+        for (const QString &size : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const int side = size.section(QLatin1Char('x'), 0, 0).toInt();
+            if (side > 0 && QFileInfo::exists(folder.filePath(size + file)))
+                icon.addFile(folder.filePath(size + file), QSize(side, side));
+        }
+        if (!icon.isNull())
+            break;
+    }
+    return icon;
 }
 
 } // namespace
@@ -62,8 +87,10 @@ int qMain(int argc, char **argv)
     const Translations translations;
     BoardAccessible::install();
     QApplication::setApplicationDisplayName(QLatin1String(PuzzleFirst::APPLICATION_NAME));
-    // Lets the desktop match the window with the menu entry and its icon.
+    // Lets the desktop match the window with the menu entry and its icon; window managers that
+    // know nothing of menu entries take the icon from the window.
     QGuiApplication::setDesktopFileName(QLatin1String(Identity::DESKTOP_ID));
+    QApplication::setWindowIcon(gameIcon());
 
     PuzzleUI window(nullptr, commandLine.picture());
     window.showMaximized();

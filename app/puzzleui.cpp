@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QMessageBox>
@@ -27,10 +28,45 @@ constexpr int DisplayIntervalMilliseconds = 1000;
 constexpr int LcdMinimumHeight = 48;
 constexpr int BoardSlack = 2;
 
+// Whether a key pressed on the closed difficulty selector would step it to another item, or pick
+// one by its first letters, rather than open its list.
+bool stepsSelector(const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_Down:
+        return !(key.modifiers() & Qt::AltModifier);
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    case Qt::Key_Space:
+        return false;
+    default:
+        return !key.text().isEmpty() && key.text().at(0).isPrint();
+    }
+}
+
 } // namespace
 
 PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     : QMainWindow(parent), timer(nullptr)
+{
+    createParts(clock);
+    connectParts();
+    layOut();
+
+    if (picture) {
+        followScreen();
+        engine->LoadImage(*picture);
+    } else {
+        newgameButtonClicked();
+    }
+    timer.start(DisplayIntervalMilliseconds);
+}
+
+void PuzzleUI::createParts(const Clock &clock)
 {
     engine = new PuzzleFirst(nullptr, clock);
     board = new Board(engine, nullptr);
@@ -60,10 +96,12 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     timeDisplay->setPalette(lcdpalette);
     timeDisplay->setAutoFillBackground(true);
 
-    auto *tilt = new RotationInput(nullptr, clock);
-    rotInput = tilt;
-    keyInput = new KeyboardInput(board, nullptr);
+    rotInput = new RotationInput(nullptr, clock);
+    keyInput = new KeyboardInput(this, nullptr);
+}
 
+void PuzzleUI::connectParts()
+{
     // The board view's clicks and the inputs reach the engine's moves in their short forms,
     // without the force flag, which only a signature connection can name.
     connect(engine, &PuzzleFirst::BoardChanged, board, &Board::UpdateBoard);
@@ -91,12 +129,18 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     // Tilt plays only the game in front: while none of its windows is active (minimised, another
     // application in front, the screen locked) the device could be in a pocket. The game's own
     // message boxes and file dialog are its windows, and keep it in front.
+    auto *tilt = static_cast<RotationInput *>(rotInput); // as createParts() made it
     const auto followFront = [tilt](Qt::ApplicationState state) {
         tilt->setInFront(state == Qt::ApplicationActive);
     };
     followFront(QGuiApplication::applicationState());
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, tilt, followFront);
 
+    difficulty->installEventFilter(this);
+}
+
+void PuzzleUI::layOut()
+{
     auto *buttonLayout1 = new QVBoxLayout;
     buttonLayout1->addWidget(timeDisplay);
     buttonLayout1->addStretch(0);
@@ -134,21 +178,12 @@ PuzzleUI::PuzzleUI(QWidget *parent, std::optional<QString> picture, Clock clock)
     difficultyLabel->hide();
     showTimeName(0);
 
-    // The arrow keys play on the board view, so it keeps the keyboard focus: the controls take
-    // it only by Tab, not when clicked, and their mnemonics work without it.
+    // The board view keeps the keyboard focus: the controls take it only by Tab, not when
+    // clicked, and their mnemonics work without it. The arrow keys play whichever has it.
     for (QWidget *control : std::initializer_list<QWidget *> {newgameButton, highscoresButton,
              difficulty, loadImageButton, instructionButton, exitButton})
         control->setFocusPolicy(Qt::TabFocus);
     board->setFocus(Qt::OtherFocusReason);
-    difficulty->installEventFilter(this);
-
-    if (picture) {
-        followScreen();
-        engine->LoadImage(*picture);
-    } else {
-        newgameButtonClicked();
-    }
-    timer.start(DisplayIntervalMilliseconds);
 }
 
 PuzzleUI::~PuzzleUI()
@@ -166,6 +201,11 @@ bool PuzzleUI::eventFilter(QObject *watched, QEvent *event)
         event->ignore();
         return true;
     }
+    // Nor does a key pressed on the closed selector, unasked: a difficulty is chosen from its
+    // list, which F4, Alt+Down and Space open.
+    if (watched == difficulty && event->type() == QEvent::KeyPress
+        && stepsSelector(*static_cast<QKeyEvent *>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

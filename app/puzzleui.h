@@ -49,7 +49,8 @@ public slots:
     void showDifficultyNotSaved(const QString &fileName, const QString &reason);
 
 protected:
-    // Keeps the wheel off the difficulty selector while it has no keyboard focus.
+    // Keeps the wheel off the difficulty selector while it has no keyboard focus, and the keys
+    // that would step it to another item while its list is closed.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -61,6 +62,10 @@ private:
     void followScreen();
     // Names the time display for assistive technology after the seconds it shows.
     void showTimeName(int seconds);
+    // The steps of building the window: its parts, their wiring, and its layout and focus.
+    void createParts(const Clock &clock);
+    void connectParts();
+    void layOut();
 
     PuzzleFirst *engine;
     Board *board;

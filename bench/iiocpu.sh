@@ -7,31 +7,15 @@
 # utime + stime of /proc/<pid>/stat, in clock ticks, alongside). The read calls a second show
 # that the accelerometer is in fact being read.
 # Prints each run and the medians. Usage: bench/iiocpu.sh [runs] [seconds]
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/benchsupport.sh"
 runs="${1:-5}"
 seconds="${2:-10}"
 
-scripts/install-deps.sh xvfb xauth openbox
-cmake -S . -B build/bench-iio -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF >/dev/null
-cmake --build build/bench-iio --parallel "$(nproc)" --target plivora >/dev/null
-game="$PWD/build/bench-iio/plivora"
-
-work="$(mktemp -d)"
-xvfb=""
-wm=""
-pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null;
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-cp data/default.png "$work/"
+build_benchmarks plivora
 mkdir -p "$work/none"
-source bench/benchsupport.sh
-isolate_game "$work"
 fake_accelerometer "$work/iio"
 start_virtual_display
-# A window manager gives the window the focus, and tilt plays only for the game in front.
-openbox >/dev/null 2>&1 &
-wm=$!
+start_window_manager
 
 now_ns() { date +%s%N; }
 cpu_ns() {

@@ -8,28 +8,13 @@
 # window manager) to the end of the process, and its exit status. Alt+E includes the 100 ms for
 # which Qt shows a button pressed by its mnemonic.
 # Usage: bench/iiotilt.sh [runs of the exit timing]
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/benchsupport.sh"
 runs="${1:-5}"
 
-scripts/install-deps.sh xvfb xauth openbox xdotool libxcb1-dev libxcb-damage0-dev
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF \
-    -DPLIVORA_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build build/bench --parallel 2 --target plivora bench_tilt >/dev/null
-game="$PWD/build/bench/plivora"
-bench="$PWD/build/bench/bench/bench_tilt"
-
-work="$(mktemp -d)"
-xvfb=""
-wm=""
-trap '[ -n "$wm" ] && kill "$wm" 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-cp data/default.png "$work/"
-source bench/benchsupport.sh
-isolate_game "$work"
-
+build_benchmarks plivora bench_tilt
+bench="$programs/bench_tilt"
 start_virtual_display
-openbox >/dev/null 2>&1 &
-wm=$!
+start_window_manager
 sleep 1
 
 cd "$work"
@@ -44,8 +29,7 @@ for axis in x y z; do rm "$device/in_accel_${axis}_raw" && mkfifo "$device/in_ac
     exec 3<>"$device/in_accel_x_raw" 4<>"$device/in_accel_y_raw" 5<>"$device/in_accel_z_raw"
     exec sleep 3600
 ) &
-holder=$!
-trap 'kill "$holder" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+background+=($!)
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 for keys in alt+e alt+F4; do
@@ -68,6 +52,7 @@ for keys in alt+e alt+F4; do
         xdotool key "$keys" 2>/dev/null || true
         status=0
         wait "$pid" || status=$?
+        pid=""
         echo "hung chip, $keys: process ended after $(($(now_ms) - start)) ms, exit status $status"
     done
 done

@@ -9,21 +9,10 @@
 # Prints a table with the limits: CPU at most 1.25 x vips' + 0.1 s, memory at most 1.25 x vips'
 # + 24 MB, the JPEG's CPU at most 1.25 x djpeg's; the medians of the runs.
 # Usage: bench/pictures.sh [runs]
-set -euo pipefail
-cd "$(dirname "$0")/.."
 runs="${1:-3}"
-
-scripts/install-deps.sh imagemagick libimage-exiftool-perl libheif-examples libavif-bin webp \
-    libvips-tools libjpeg-turbo-progs time libxcb1-dev libxcb-damage0-dev
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF \
-    -DPLIVORA_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build build/bench --parallel "$(nproc)" --target bench_picture >/dev/null
-game="$PWD/build/bench/bench/bench_picture"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-source bench/benchsupport.sh
-isolate_game "$work"
+source "$(dirname "$0")/benchsupport.sh"
+build_benchmarks bench_picture
+game="$programs/bench_picture"
 export QT_QPA_PLATFORM=offscreen
 cd "$work"
 

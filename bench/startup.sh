@@ -5,27 +5,12 @@
 # to the first window mapped, and to the program's first drawing into it. A third program, the
 # bare window with one text button, shows what loading the fonts alone costs.
 # Prints the medians and the ratios to the bare window. Usage: bench/startup.sh [runs]
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/benchsupport.sh"
 runs="${1:-21}"
 
-scripts/install-deps.sh xvfb xauth libxcb1-dev libxcb-damage0-dev
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF \
-    -DPLIVORA_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build build/bench --parallel "$(nproc)" >/dev/null
-
-showtime="$PWD/build/bench/bench/showtime"
-game="$PWD/build/bench/plivora"
-bare="$PWD/build/bench/bench/barewindow"
-
-work="$(mktemp -d)"
-xvfb=""
-trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-cp data/default.png "$work/"
-source bench/benchsupport.sh
-isolate_game "$work"
-
-# A display of its own, without a window manager.
+build_benchmarks
+showtime="$programs/showtime"
+bare="$programs/barewindow"
 start_virtual_display
 
 cd "$work"

@@ -4,24 +4,11 @@
 # the instructions that the game and the bare windows of bench/startup.sh run (callgrind) from
 # process start until their first frame reaches the X server, on an Xvfb display.
 # Usage: bench/startupwork.sh
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/benchsupport.sh"
 
-scripts/install-deps.sh xvfb xauth libxcb1-dev libxcb-damage0-dev valgrind
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF \
-    -DPLIVORA_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build build/bench --parallel "$(nproc)" >/dev/null
-
-preload="$PWD/build/bench/bench/libfirstframe.so"
-game="$PWD/build/bench/plivora"
-bare="$PWD/build/bench/bench/barewindow"
-
-work="$(mktemp -d)"
-xvfb=""
-trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-cp data/default.png "$work/"
-source bench/benchsupport.sh
-isolate_game "$work"
+build_benchmarks
+preload="$programs/libfirstframe.so"
+bare="$programs/barewindow"
 start_virtual_display
 cd "$work"
 

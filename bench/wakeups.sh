@@ -7,32 +7,18 @@
 # minimised. Goals: at most 3, 15 and 3 a second.
 # Prints each run and the medians. Usage: bench/wakeups.sh [runs] [seconds]
 # GAME=<path> measures another build of the game instead of building this tree's.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/benchsupport.sh"
 runs="${1:-3}"
 seconds="${2:-10}"
 
-scripts/install-deps.sh xvfb xauth openbox xdotool
 if [ -z "${GAME:-}" ]; then
-    cmake -S . -B build/bench-wakeups -DCMAKE_BUILD_TYPE=Release -DPLIVORA_BUILD_TESTS=OFF >/dev/null
-    cmake --build build/bench-wakeups --parallel "$(nproc)" --target plivora >/dev/null
-    GAME="$PWD/build/bench-wakeups/plivora"
+    build_benchmarks plivora
+    GAME="$game"
 fi
-
-work="$(mktemp -d)"
-xvfb=""
-wm=""
-pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null;
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-cp data/default*.png "$work/"
 mkdir -p "$work/none"
-source bench/benchsupport.sh
-isolate_game "$work"
 fake_accelerometer "$work/iio"
 start_virtual_display
-openbox >/dev/null 2>&1 &
-wm=$!
+start_window_manager
 
 # Context switches of the main thread: all, and the voluntary ones (the thread slept and woke;
 # the others are preemptions, which a busy machine adds).

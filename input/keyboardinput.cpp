@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboardinput.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
-KeyboardInput::KeyboardInput(QWidget *target, QObject *parent) : Input(parent), target(target)
+KeyboardInput::KeyboardInput(QWidget *window, QObject *parent) : Input(parent), window(window)
 {
-    if (target)
-        target->installEventFilter(this);
+    // A key goes to the widget with the focus, and the application's filters see it before that
+    // widget does: one filter there serves every widget of the window, also those added later.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 KeyboardInput::~KeyboardInput()
 {
-    if (target)
-        target->removeEventFilter(this);
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
 bool KeyboardInput::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != target || event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress || !window || !watched->isWidgetType()
+        || static_cast<QWidget *>(watched)->window() != window)
         return Input::eventFilter(watched, event);
 
     // Arrows with Ctrl, Alt or Shift are left to the widget and the window; those of the keypad

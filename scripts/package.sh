@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh package
 
 version="$(dpkg-parsechangelog -S Version)"
 out="build/package"

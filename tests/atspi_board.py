@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running game's board over AT-SPI, as a screen reader does, slides a tile with an
-arrow key and reads the board again. The game runs on a display, session bus and accessibility
-bus of its own, with its settings in a temporary folder. Usage: atspi_board.py GAME"""
+arrow key and reads the board again; on the way, reads the window's icon as window managers do.
+The game runs on a display, session bus and accessibility bus of its own, with its settings in a
+temporary folder. Usage: atspi_board.py GAME"""
 
 import os
 import re
@@ -73,6 +74,20 @@ def run(game, env, children):
         ["xdotool", "search", "--onlyvisible", "--pid", str(player.pid)],
         env=env, capture_output=True, text=True).stdout.split())
     subprocess.run(["xdotool", "windowfocus", window[0]], env=env, check=True)
+
+    # The window carries the game's icon for window managers and task bars: an image of each size
+    # that the source's icons come in.
+    icon = subprocess.run(["xprop", "-len", "99999999", "-id", window[0], "-notype", "32c",
+                           "_NET_WM_ICON"], env=env, capture_output=True, text=True).stdout
+    values = [int(value) for value in icon.partition("=")[2].split(",") if value.strip()]
+    sizes = []
+    while len(values) > 2:
+        sizes.append(f"{values[0]}x{values[1]}")
+        values = values[2 + values[0] * values[1]:]
+    icons = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "icons", "hicolor")
+    drawn = sorted(size for size in os.listdir(icons) if re.fullmatch(r"\d+x\d+", size))
+    if sorted(sizes) != drawn:
+        sys.exit(f"FAIL: window icons {sizes}, expected {drawn}")
     wait_for("focus on the board", lambda: table.getState().contains(pyatspi.STATE_FOCUSED))
     pyatspi.Registry.generateKeyboardEvent(0xFF51 if beside > empty else 0xFF53, None,
                                            pyatspi.KEY_SYM)  # Left, Right

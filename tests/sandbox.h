@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 // What the tests, the fuzz targets and the tilt benchmark run the game's parts in: folders of
-// their own, and fake kernel accelerometers. Needs Qt Core only, so that the builds without the
-// tests compile it too. The shell scripts have the same in sandbox.sh.
+// their own, and fake kernel accelerometers. Part of the library plivoratestsupport, which they
+// all link. The shell scripts have the same in sandbox.sh.
 namespace TestSupport {
 
 // Points the settings store, caches, data and runtime files at a fresh temporary folder (in

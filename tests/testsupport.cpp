@@ -40,24 +40,24 @@ QString testPlayer()
 
 void clearSettings()
 {
-    QSettings settings(QLatin1String(PuzzleFirst::ORGANISATION_NAME),
-        QLatin1String(PuzzleFirst::APPLICATION_NAME));
+    QSettings settings {QLatin1String(PuzzleFirst::ORGANISATION_NAME),
+        QLatin1String(PuzzleFirst::APPLICATION_NAME)};
     settings.clear();
     settings.sync();
 }
 
 void storeSetting(const QString &key, const QVariant &value)
 {
-    QSettings settings(QLatin1String(PuzzleFirst::ORGANISATION_NAME),
-        QLatin1String(PuzzleFirst::APPLICATION_NAME));
+    QSettings settings {QLatin1String(PuzzleFirst::ORGANISATION_NAME),
+        QLatin1String(PuzzleFirst::APPLICATION_NAME)};
     settings.setValue(key, value);
     settings.sync();
 }
 
 QVariant storedSetting(const QString &key)
 {
-    QSettings settings(QLatin1String(PuzzleFirst::ORGANISATION_NAME),
-        QLatin1String(PuzzleFirst::APPLICATION_NAME));
+    QSettings settings {QLatin1String(PuzzleFirst::ORGANISATION_NAME),
+        QLatin1String(PuzzleFirst::APPLICATION_NAME)};
     settings.sync();
     return settings.value(key);
 }

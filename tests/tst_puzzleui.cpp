@@ -112,6 +112,8 @@ private slots:
     void solvedByMouseShowsFinishThenHighscores();
     void killedBehindTheFinishBoxKeepsTheTime();
     void arrowKeysPlayOnTheBoard();
+    void arrowKeysPlayWhicheverControlHasTheFocus_data();
+    void arrowKeysPlayWhicheverControlHasTheFocus();
     void mnemonicsKeepWorking();
     void inputsReachTheEngine();
     void tiltOnlyInFront_data();
@@ -534,6 +536,62 @@ void TestPuzzleUI::arrowKeysPlayOnTheBoard()
         QTest::keyClick(board(window), arrow.key);
         QCOMPARE(gridIds(*engine(window)), expected);
     }
+}
+
+void TestPuzzleUI::arrowKeysPlayWhicheverControlHasTheFocus_data()
+{
+    QTest::addColumn<QString>("control"); // given the focus by Tab
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<bool>("moved");
+    QTest::addColumn<bool>("listOpen"); // afterwards
+    // On the goal order, with the empty square top-left, Left and Up slide a tile, Down none.
+    QTest::newRow("button, left") << "new game" << QList<int> {Qt::Key_Left} << true << false;
+    QTest::newRow("button, up") << "exit" << QList<int> {Qt::Key_Up} << true << false;
+    QTest::newRow("selector, up") << "selector" << QList<int> {Qt::Key_Up} << true << false;
+    QTest::newRow("selector, down") << "selector" << QList<int> {Qt::Key_Down} << false << false;
+    QTest::newRow("selector, end") << "selector" << QList<int> {Qt::Key_End} << false << false;
+    QTest::newRow("selector, letter") << "selector" << QList<int> {Qt::Key_H} << false << false;
+    QTest::newRow("open list, down")
+        << "selector" << QList<int> {Qt::Key_F4, Qt::Key_Down} << false << true;
+    QTest::newRow("opened by space, down")
+        << "selector" << QList<int> {Qt::Key_Space, Qt::Key_Down} << false << true;
+}
+
+void TestPuzzleUI::arrowKeysPlayWhicheverControlHasTheFocus()
+{
+    QFETCH(QString, control);
+    QFETCH(QList<int>, keys);
+    QFETCH(bool, moved);
+    QFETCH(bool, listOpen);
+    storeSetting("current/difficulty", 0); // the goal order, no item of the selector chosen
+    PuzzleUI window;
+    QVERIFY(showActive(window));
+    QComboBox *combo = selector(window);
+    QWidget *target = QHash<QString, QWidget *> {{"new game", window.newgameButton},
+        {"exit", window.exitButton},
+        {"selector",
+            combo}}.value(control);
+    // The keys go to the window, which hands them on as the window system's would.
+    QWindow *handle = window.windowHandle();
+    for (int i = 0; i < 10 && !target->hasFocus(); ++i)
+        QTest::keyClick(handle, Qt::Key_Tab);
+    QVERIFY(target->hasFocus());
+
+    const QList<int> before = gridIds(*engine(window));
+    for (int key : keys)
+        QTest::keyClick(handle, Qt::Key(key));
+    QCOMPARE(gridIds(*engine(window)) != before, moved);
+    QCOMPARE(combo->view()->isVisible(), listOpen);
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(storedSetting("current/difficulty").toInt(), 0);
+    if (!listOpen)
+        return;
+
+    // The list opened on its first item, the arrow took it to the second, which Return chooses.
+    QTest::keyClick(handle, Qt::Key_Return);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentIndex(), 1);
+    QCOMPARE(storedSetting("current/difficulty").toInt(), 2);
 }
 
 void TestPuzzleUI::mnemonicsKeepWorking()
