@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsformat.h"
 
-#include <QIODevice>
-#include <QString>
-#include <QVariant>
+#include <QByteArrayView>
+
+#include <algorithm>
 
 namespace {
 
-const QString GeneralSection = QStringLiteral("General");
+const QByteArray GeneralSection = QByteArrayLiteral("General");
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xef\xbb\xbf");
 
-bool isBlank(QChar c)
+bool isBlank(char c)
 {
-    return c == u' ' || c == u'\t';
+    return c == ' ' || c == '\t';
 }
 
-QStringView trimmedBlanks(QStringView text)
+bool isLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+QByteArrayView trimmedBlanks(QByteArrayView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -25,98 +31,124 @@ QStringView trimmedBlanks(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-QString keyPath(QStringView text)
+QByteArray keyPath(QByteArrayView text)
 {
-    QString path = text.toString();
-    path.replace(u'\\', u'/');
+    QByteArray path = text.toByteArray();
+    path.replace('\\', '/');
     return path;
 }
 
-QString valueText(const QVariant &value)
+// A section's name as keys carry it: none for the general section.
+QByteArray sectionPath(QByteArrayView name)
 {
-    QString text = value.toString();
-    text.replace(u'\n', QLatin1String("\\n"));
-    text.replace(u'\r', QLatin1String("\\r"));
-    return text;
+    return name.isEmpty() || name.compare(GeneralSection, Qt::CaseInsensitive) == 0 ? QByteArray()
+                                                                                    : keyPath(name);
 }
 
 } // namespace
 
-QSettings::Format SettingsFormat::format()
+SettingsFormat::SettingsFormat(const QByteArray &text) : bytes(text)
 {
-    static const QSettings::Format registered = QSettings::registerFormat(
-        QStringLiteral("conf"), &SettingsFormat::read, &SettingsFormat::write);
-    return registered;
+    parse();
 }
 
-bool SettingsFormat::read(QIODevice &device, QSettings::SettingsMap &map)
+void SettingsFormat::parse()
 {
-    QByteArray bytes = device.readAll();
-    // A byte-order mark left by an editor is not part of the first line.
-    if (bytes.startsWith("\xef\xbb\xbf"))
-        bytes.remove(0, 3);
-    const QString text = QString::fromLatin1(bytes);
+    values.clear();
+    sectionEnds.clear();
 
-    QString section;
-    qsizetype lineStart = 0;
-    while (lineStart < text.size()) {
+    QByteArray section;
+    qsizetype lineStart = bytes.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    // Keys before the first section belong to the general one, which starts there.
+    sectionEnds.insert(section, lineStart);
+    while (lineStart < bytes.size()) {
         qsizetype lineEnd = lineStart;
-        while (lineEnd < text.size() && text.at(lineEnd) != u'\n' && text.at(lineEnd) != u'\r')
+        while (lineEnd < bytes.size() && !isLineEnd(bytes.at(lineEnd)))
             ++lineEnd;
-        const QStringView line =
-            trimmedBlanks(QStringView(text).sliced(lineStart, lineEnd - lineStart));
-        lineStart = lineEnd + 1;
+        qsizetype next = lineEnd;
+        if (next < bytes.size())
+            next += bytes.at(next) == '\r' && next + 1 < bytes.size() && bytes.at(next + 1) == '\n'
+                ? 2
+                : 1;
+        const QByteArrayView line =
+            trimmedBlanks(QByteArrayView(bytes).sliced(lineStart, lineEnd - lineStart));
+        lineStart = next;
 
-        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
             continue;
-        if (line.startsWith(u'[')) {
-            qsizetype close = line.indexOf(u']');
+        if (line.startsWith('[')) {
+            qsizetype close = line.indexOf(']');
             if (close < 0)
                 close = line.size();
-            const QStringView name = trimmedBlanks(line.sliced(1, close - 1));
-            section = name.isEmpty() || name.compare(GeneralSection, Qt::CaseInsensitive) == 0
-                ? QString()
-                : keyPath(name) + u'/';
+            section = sectionPath(trimmedBlanks(line.sliced(1, close - 1)));
+            sectionEnds.insert(section, next);
             continue;
         }
-        const qsizetype equals = line.indexOf(u'=');
+        const qsizetype equals = line.indexOf('=');
         if (equals < 0)
             continue;
-        const QStringView key = trimmedBlanks(line.first(equals));
+        const QByteArrayView key = trimmedBlanks(line.first(equals));
         if (key.isEmpty())
             continue;
-        map.insert(section + keyPath(key), trimmedBlanks(line.sliced(equals + 1)).toString());
+        const QByteArrayView value = trimmedBlanks(line.sliced(equals + 1));
+        const qsizetype valueBegin =
+            (value.isEmpty() ? line.end() : value.data()) - bytes.constData();
+        values.insert(section.isEmpty() ? keyPath(key) : section + '/' + keyPath(key),
+            Span {valueBegin, valueBegin + value.size()});
+        sectionEnds.insert(section, next);
     }
-    return true;
 }
 
-bool SettingsFormat::write(QIODevice &device, const QSettings::SettingsMap &map)
+QStringList SettingsFormat::keys() const
 {
-    // The map is sorted, so the keys of one section follow each other.
-    QByteArray general;
-    QByteArray sections;
-    QString section;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const qsizetype slash = it.key().indexOf(u'/');
-        QString name = it.key().sliced(slash + 1);
-        name.replace(u'/', u'\\');
-        const QByteArray line = (name + u'=' + valueText(it.value()) + u'\n').toLatin1();
-        if (slash < 0) {
-            general += line;
-            continue;
-        }
-        if (section.isNull() || it.key().first(slash) != section) {
-            section = it.key().first(slash);
-            if (!sections.isEmpty())
-                sections += '\n';
-            sections += (u'[' + section + QLatin1String("]\n")).toLatin1();
-        }
-        sections += line;
+    QList<std::pair<qsizetype, QByteArray>> lines;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        lines.append({it->begin, it.key()});
+    std::sort(lines.begin(), lines.end());
+    QStringList keys;
+    for (const auto &line : std::as_const(lines))
+        keys.append(QString::fromLatin1(line.second));
+    return keys;
+}
+
+std::optional<QString> SettingsFormat::value(const QString &key) const
+{
+    const auto found = values.constFind(key.toLatin1());
+    if (found == values.cend())
+        return std::nullopt;
+    return QString::fromLatin1(bytes.sliced(found->begin, found->end - found->begin));
+}
+
+void SettingsFormat::setValue(const QString &key, const QString &value)
+{
+    QString text = value;
+    text.replace(u'\n', QLatin1String("\\n"));
+    text.replace(u'\r', QLatin1String("\\r"));
+    const QByteArray latin1 = text.toLatin1();
+
+    const QByteArray path = key.toLatin1();
+    if (const auto found = values.constFind(path); found != values.cend()) {
+        bytes.replace(found->begin, found->end - found->begin, latin1);
+        parse();
+        return;
     }
 
-    QByteArray file;
-    if (!general.isEmpty())
-        file = "[" + GeneralSection.toLatin1() + "]\n" + general + (sections.isEmpty() ? "" : "\n");
-    file += sections;
-    return device.write(file) == file.size();
+    const qsizetype slash = path.indexOf('/');
+    const QByteArray section = slash < 0 ? QByteArray() : path.first(slash);
+    QByteArray name = path.sliced(slash + 1);
+    name.replace('/', '\\');
+    QByteArray line = name + '=' + latin1 + '\n';
+    qsizetype at = sectionEnds.value(section, -1);
+    if (at < 0) {
+        // A new section goes at the end, after a blank line.
+        at = bytes.size();
+        line.prepend('[' + section + "]\n");
+        if (at > 0)
+            line.prepend('\n');
+    }
+    // The line before may end the text without a line end.
+    if (at > 0 && at == bytes.size() && !isLineEnd(bytes.back()))
+        line.prepend('\n');
+    bytes.insert(at, line);
+    parse();
 }
