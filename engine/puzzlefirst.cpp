@@ -278,7 +278,9 @@ void PuzzleFirst::ChangeDifficulty(int newDifficulty)
 
 int PuzzleFirst::GetDifficulty()
 {
-    return settings.difficulty().value.value_or(DEFAULT_DIFICULTY);
+    if (const std::optional<int> stored = settings.difficulty().value)
+        return *stored;
+    return DEFAULT_DIFICULTY;
 }
 
 void PuzzleFirst::LoadImage(const QString &filename)

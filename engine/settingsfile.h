@@ -33,10 +33,10 @@ class SettingsFile
 
 public:
     // How long a change waits at most for another writer to finish, in milliseconds.
-    static const int LOCK_PATIENCE = 1000;
+    static constexpr int LOCK_PATIENCE = 1000;
     // Far beyond any settings file the game writes; a larger file is not read.
-    static const qint64 SIZE_LIMIT = 1 << 20;
-    static const int HIGHSCORE_POSITIONS = 3;
+    static constexpr qint64 SIZE_LIMIT = 1 << 20;
+    static constexpr int HIGHSCORE_POSITIONS = 3;
 
     // Why the file could not be read or written: its name and the system's reason, in the
     // system's words where it has them ("No space left on device").
