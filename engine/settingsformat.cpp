@@ -2,6 +2,7 @@
 #include "settingsformat.h"
 
 #include <QByteArrayView>
+#include <QHash>
 
 #include <algorithm>
 
@@ -45,22 +46,31 @@ QByteArray sectionPath(QByteArrayView name)
                                                                                     : keyPath(name);
 }
 
-} // namespace
-
-SettingsFormat::SettingsFormat(const QByteArray &text) : bytes(text)
+// Whether the key line of the given section and name holds key.
+bool isKey(QByteArrayView key, const QByteArray &section, QByteArrayView name)
 {
-    parse();
+    if (!section.isEmpty()) {
+        if (key.size() <= section.size() || !key.startsWith(section)
+            || key.at(section.size()) != '/')
+            return false;
+        key = key.sliced(section.size() + 1);
+    }
+    if (key.size() != name.size())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if ((name.at(i) == '\\' ? '/' : name.at(i)) != key.at(i))
+            return false;
+    }
+    return true;
 }
 
-void SettingsFormat::parse()
-{
-    values.clear();
-    sectionEnds.clear();
+} // namespace
 
+template<typename Visit>
+void SettingsFormat::scan(Visit visit) const
+{
     QByteArray section;
     qsizetype lineStart = bytes.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
-    // Keys before the first section belong to the general one, which starts there.
-    sectionEnds.insert(section, lineStart);
     while (lineStart < bytes.size()) {
         qsizetype lineEnd = lineStart;
         while (lineEnd < bytes.size() && !isLineEnd(bytes.at(lineEnd)))
@@ -81,40 +91,60 @@ void SettingsFormat::parse()
             if (close < 0)
                 close = line.size();
             section = sectionPath(trimmedBlanks(line.sliced(1, close - 1)));
-            sectionEnds.insert(section, next);
+            visit(section, QByteArrayView(), Span {}, next);
             continue;
         }
         const qsizetype equals = line.indexOf('=');
         if (equals < 0)
             continue;
-        const QByteArrayView key = trimmedBlanks(line.first(equals));
-        if (key.isEmpty())
+        const QByteArrayView name = trimmedBlanks(line.first(equals));
+        if (name.isEmpty())
             continue;
         const QByteArrayView value = trimmedBlanks(line.sliced(equals + 1));
-        const qsizetype valueBegin =
-            (value.isEmpty() ? line.end() : value.data()) - bytes.constData();
-        values.insert(section.isEmpty() ? keyPath(key) : section + '/' + keyPath(key),
-            Span {valueBegin, valueBegin + value.size()});
-        sectionEnds.insert(section, next);
+        const qsizetype begin = (value.isEmpty() ? line.end() : value.data()) - bytes.constData();
+        visit(section, name, Span {begin, begin + value.size()}, next);
     }
+}
+
+SettingsFormat::Place SettingsFormat::find(const QByteArray &key) const
+{
+    const qsizetype slash = key.indexOf('/');
+    const QByteArrayView keySection = QByteArrayView(key).first(qMax(slash, qsizetype(0)));
+    Place place;
+    // Keys before the first section belong to the general one, which starts there.
+    if (slash < 0)
+        place.sectionEnd = bytes.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    scan([&](const QByteArray &section, QByteArrayView name, Span value, qsizetype next) {
+        if (section == keySection)
+            place.sectionEnd = next;
+        if (!name.isEmpty() && isKey(key, section, name))
+            place.value = value;
+    });
+    return place;
 }
 
 QStringList SettingsFormat::keys() const
 {
-    QList<std::pair<qsizetype, QByteArray>> lines;
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        lines.append({it->begin, it.key()});
-    std::sort(lines.begin(), lines.end());
+    QHash<QByteArray, qsizetype> lines;
+    scan([&](const QByteArray &section, QByteArrayView name, Span value, qsizetype) {
+        if (!name.isEmpty())
+            lines.insert(
+                section.isEmpty() ? keyPath(name) : section + '/' + keyPath(name), value.begin);
+    });
+    QList<std::pair<qsizetype, QByteArray>> ordered;
+    for (auto it = lines.cbegin(); it != lines.cend(); ++it)
+        ordered.append({it.value(), it.key()});
+    std::sort(ordered.begin(), ordered.end());
     QStringList keys;
-    for (const auto &line : std::as_const(lines))
+    for (const auto &line : std::as_const(ordered))
         keys.append(QString::fromLatin1(line.second));
     return keys;
 }
 
 std::optional<QString> SettingsFormat::value(const QString &key) const
 {
-    const auto found = values.constFind(key.toLatin1());
-    if (found == values.cend())
+    const std::optional<Span> found = find(key.toLatin1()).value;
+    if (!found)
         return std::nullopt;
     return QString::fromLatin1(bytes.sliced(found->begin, found->end - found->begin));
 }
@@ -127,22 +157,21 @@ void SettingsFormat::setValue(const QString &key, const QString &value)
     const QByteArray latin1 = text.toLatin1();
 
     const QByteArray path = key.toLatin1();
-    if (const auto found = values.constFind(path); found != values.cend()) {
-        bytes.replace(found->begin, found->end - found->begin, latin1);
-        parse();
+    const Place place = find(path);
+    if (place.value) {
+        bytes.replace(place.value->begin, place.value->end - place.value->begin, latin1);
         return;
     }
 
     const qsizetype slash = path.indexOf('/');
-    const QByteArray section = slash < 0 ? QByteArray() : path.first(slash);
     QByteArray name = path.sliced(slash + 1);
     name.replace('/', '\\');
     QByteArray line = name + '=' + latin1 + '\n';
-    qsizetype at = sectionEnds.value(section, -1);
+    qsizetype at = place.sectionEnd;
     if (at < 0) {
         // A new section goes at the end, after a blank line.
         at = bytes.size();
-        line.prepend('[' + section + "]\n");
+        line.prepend('[' + path.first(slash) + "]\n");
         if (at > 0)
             line.prepend('\n');
     }
@@ -150,5 +179,4 @@ void SettingsFormat::setValue(const QString &key, const QString &value)
     if (at > 0 && at == bytes.size() && !isLineEnd(bytes.back()))
         line.prepend('\n');
     bytes.insert(at, line);
-    parse();
 }

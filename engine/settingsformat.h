@@ -3,7 +3,6 @@
 #define SETTINGSFORMAT_H
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +23,7 @@
 class SettingsFormat
 {
 public:
-    explicit SettingsFormat(const QByteArray &text = QByteArray());
+    explicit SettingsFormat(const QByteArray &text = QByteArray()) : bytes(text) { }
 
     const QByteArray &text() const { return bytes; }
     // Every key the text holds, in the order of their last lines.
@@ -41,11 +40,21 @@ private:
         qsizetype begin;
         qsizetype end;
     };
-    void parse();
+    // Where a key's value stands, and where a line of its section could be added (-1: no
+    // section of that name).
+    struct Place
+    {
+        std::optional<Span> value;
+        qsizetype sectionEnd = -1;
+    };
+    Place find(const QByteArray &key) const;
+    // Calls visit(section, name, value, next) for every line of a key, with its section's path,
+    // its name as written and the span of its value, and for every section header, with an empty
+    // name; next is where the line after it starts.
+    template<typename Visit>
+    void scan(Visit visit) const;
 
     QByteArray bytes;
-    QHash<QByteArray, Span> values; // each key's last value
-    QHash<QByteArray, qsizetype> sectionEnds; // after the last line of each section
 };
 
 #endif // SETTINGSFORMAT_H
