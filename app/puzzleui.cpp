@@ -83,7 +83,7 @@ void PuzzleUI::createParts(const Clock &clock)
     difficulty->addItem(tr("easy"), PuzzleFirst::EASY);
     difficulty->addItem(tr("average"), PuzzleFirst::AVERAGE);
     difficulty->addItem(tr("hard"), PuzzleFirst::HARD);
-    difficulty->setCurrentIndex(engine->GetDifficulty() - 1);
+    difficulty->setCurrentIndex(difficulty->findData(engine->GetDifficulty()));
 
     // The toolkit's default outline segments are white with faint edges on this white
     // background; flat black segments, tall enough to read, show the time.
@@ -109,8 +109,6 @@ void PuzzleUI::connectParts()
     connect(engine, &PuzzleFirst::BoardPictureChanged, board, &Board::ReloadBoard);
     connect(engine, &PuzzleFirst::PuzzleSolved, this, &PuzzleUI::ShowPuzzleFinished);
     connect(engine, &PuzzleFirst::NewHighScore, this, &PuzzleUI::ShowHighScores);
-    connect(engine, &PuzzleFirst::HighScoreNotSaved, this, &PuzzleUI::noteHighScoresNotSaved);
-    connect(engine, &PuzzleFirst::DifficultyNotSaved, this, &PuzzleUI::showDifficultyNotSaved);
     connect(newgameButton, &QPushButton::clicked, this, &PuzzleUI::newgameButtonClicked);
     connect(exitButton, &QPushButton::clicked, this, &PuzzleUI::ExitButtonClicked);
     connect(highscoresButton, &QPushButton::clicked, this, &PuzzleUI::highscoresButtonClicked);
@@ -227,7 +225,7 @@ void PuzzleUI::ExitButtonClicked()
 
 void PuzzleUI::highscoresButtonClicked()
 {
-    ShowHighScores(engine->GetHighscores());
+    showHighScores(engine->GetHighscores(), std::nullopt);
 }
 
 void PuzzleUI::loadImageButtonButtonClicked()
@@ -249,6 +247,8 @@ void PuzzleUI::NewDifficulty(int newIndex)
 {
     followScreen();
     engine->ChangeDifficulty(difficulty->itemData(newIndex, Qt::UserRole).toInt());
+    if (const std::optional<SettingsFile::Failure> failure = engine->lastSaveFailure())
+        showDifficultyNotSaved(*failure);
 }
 
 void PuzzleUI::ShowPuzzleFinished()
@@ -256,7 +256,14 @@ void PuzzleUI::ShowPuzzleFinished()
     QMessageBox::information(this, QString(), tr("you have finished the puzzle."));
 }
 
+// Reached from the engine's announcement of a solved game, straight after its time was stored.
 void PuzzleUI::ShowHighScores(QList<int> highscores)
+{
+    showHighScores(highscores, engine->lastSaveFailure());
+}
+
+void PuzzleUI::showHighScores(
+    const QList<int> &highscores, const std::optional<SettingsFile::Failure> &notSaved)
 {
     QStringList text(QStringLiteral("HIGHSCORE"));
     for (int i = 0; i < highscores.size(); ++i) {
@@ -265,28 +272,23 @@ void PuzzleUI::ShowHighScores(QList<int> highscores)
         text.append(QStringLiteral("%1.  %2").arg(
             QString::number(i + 1), seconds == -1 ? QString() : QString::number(seconds)));
     }
-    if (highScoresNotSaved.isEmpty()) {
+    if (!notSaved) {
         QMessageBox::information(this, tr("Highscores"), text.join(QLatin1Char('\n')));
         return;
     }
     text.append(QString());
-    text.append(std::exchange(highScoresNotSaved, QString()));
+    text.append(tr("The best times could not be saved in %1: %2.")
+                    .arg(QDir::toNativeSeparators(notSaved->fileName), notSaved->reason));
     QMessageBox::warning(this, tr("Highscores"), text.join(QLatin1Char('\n')));
 }
 
-void PuzzleUI::noteHighScoresNotSaved(const QString &fileName, const QString &reason)
-{
-    highScoresNotSaved = tr("The best times could not be saved in %1: %2.")
-                             .arg(QDir::toNativeSeparators(fileName), reason);
-}
-
-void PuzzleUI::showDifficultyNotSaved(const QString &fileName, const QString &reason)
+void PuzzleUI::showDifficultyNotSaved(const SettingsFile::Failure &failure)
 {
     if (std::exchange(difficultyNotSavedShown, true))
         return;
     QMessageBox::warning(this, QString(),
         tr("The difficulty could not be saved in %1: %2.")
-            .arg(QDir::toNativeSeparators(fileName), reason));
+            .arg(QDir::toNativeSeparators(failure.fileName), failure.reason));
 }
 
 void PuzzleUI::updateTime()

@@ -3,6 +3,7 @@
 #define PUZZLEUI_H
 
 #include "clock.h"
+#include "settingsfile.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -43,10 +44,13 @@ public slots:
     void ShowPuzzleFinished();
     void ShowHighScores(QList<int> highscores);
     void updateTime();
-    // The next high-score box says that its list could not be saved in the file, and why.
-    void noteHighScoresNotSaved(const QString &fileName, const QString &reason);
+
+public:
+    // The high-score box; a list that could not be saved is shown with where and why.
+    void showHighScores(
+        const QList<int> &highscores, const std::optional<SettingsFile::Failure> &notSaved);
     // Says so in a box, the first time in a run.
-    void showDifficultyNotSaved(const QString &fileName, const QString &reason);
+    void showDifficultyNotSaved(const SettingsFile::Failure &failure);
 
 protected:
     // Keeps the wheel off the difficulty selector while it has no keyboard focus, and the keys
@@ -79,7 +83,6 @@ private:
     QTimer timer;
     Input *rotInput;
     Input *keyInput;
-    QString highScoresNotSaved; // for the next high-score box
     bool difficultyNotSavedShown = false;
 };
 

@@ -3,73 +3,24 @@
 
 #include "defaultpicture.h"
 #include "puzzlepiece.h"
-#include "settingsfile.h"
-#include "settingsformat.h"
 
 #include <QGraphicsItem>
 #include <QRandomGenerator>
-#include <QSettings>
-#include <QVariant>
 
 #include <limits>
 #include <utility>
 
-namespace {
-
-const char DifficultyKey[] = "current/difficulty";
-
-QString highscoreKey(int position)
-{
-    return QStringLiteral("highscore/%1").arg(position);
-}
-
-// Whether a stored value reads as an int: one the game itself stored, or a text that is wholly a
-// decimal integer within int range. The store keeps what it reads from the file as text, and
-// QVariant's own conversion of a text would wrap "99999999999" around and still report success,
-// and would read any other text as 0.
-bool readStoredInt(const QVariant &value, int *result)
-{
-    if (value.typeId() == QMetaType::Int) {
-        *result = value.toInt();
-        return true;
-    }
-    if (value.typeId() != QMetaType::QString)
-        return false;
-    const QString text = value.toString();
-    qsizetype digits = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
-    if (digits == text.size())
-        return false;
-    for (qsizetype i = digits; i < text.size(); ++i) {
-        if (text.at(i) < u'0' || text.at(i) > u'9')
-            return false;
-    }
-    bool ok = false;
-    const int number = text.toInt(&ok, 10);
-    if (!ok)
-        return false;
-    *result = number;
-    return true;
-}
-
-// A stored high score, -1 for an empty position or one that does not read as a time.
-int highscoreFrom(const QVariant &value)
-{
-    int seconds = 0;
-    if (!readStoredInt(value, &seconds))
-        return -1;
-    return seconds < 0 ? -1 : seconds;
-}
-
-} // namespace
-
 PuzzleFirst::PuzzleFirst(QObject *parent, Clock clock)
-    : QObject(parent), clock(clock ? std::move(clock) : stopwatch()), imLoader(nullptr)
+    : QObject(parent),
+      clock(clock ? std::move(clock) : stopwatch()),
+      imLoader(nullptr),
+      settings(
+          SettingsFile::userFile(QLatin1String(ORGANISATION_NAME), QLatin1String(APPLICATION_NAME)))
 {
-    settings = new QSettings(SettingsFormat::format(), QSettings::UserScope,
-        QLatin1String(ORGANISATION_NAME), QLatin1String(APPLICATION_NAME));
-    // A store that cannot be written leaves the default to the readings' fallback.
-    if (storedDifficulty(-1) == -1)
-        storeDifficulty(DEFAULT_DIFICULTY);
+    // A file that cannot be read or written leaves the default to the readings.
+    const SettingsFile::Result<std::optional<int>> stored = settings.difficulty();
+    if (!stored.failure && stored.value.value_or(-1) == -1)
+        settings.storeDifficulty(DEFAULT_DIFICULTY);
 
     boardWidth = COLS;
     boardHeight = ROWS;
@@ -83,7 +34,6 @@ PuzzleFirst::PuzzleFirst(QObject *parent, Clock clock)
 PuzzleFirst::~PuzzleFirst()
 {
     releasePieces(itemList2);
-    delete settings;
 }
 
 PuzzlePiece *PuzzleFirst::getPieceAt(int x, int y) const
@@ -303,7 +253,7 @@ void PuzzleFirst::ResetGame()
     StopGame();
     ChangeModel();
 
-    switch (storedDifficulty(DEFAULT_DIFICULTY)) {
+    switch (GetDifficulty()) {
     case EASY:
         Shuffle(EASY_MOVES);
         break;
@@ -322,18 +272,15 @@ void PuzzleFirst::ResetGame()
 
 void PuzzleFirst::ChangeDifficulty(int newDifficulty)
 {
-    if (const std::optional<QString> reason = storeDifficulty(newDifficulty)) {
-        unsavedDifficulty = newDifficulty;
-        emit DifficultyNotSaved(settings->fileName(), *reason);
-    } else {
-        unsavedDifficulty.reset();
-    }
+    saveFailure = settings.storeDifficulty(newDifficulty);
     ResetGame();
 }
 
 int PuzzleFirst::GetDifficulty()
 {
-    return storedDifficulty(DEFAULT_DIFICULTY);
+    if (const std::optional<int> stored = settings.difficulty().value)
+        return *stored;
+    return DEFAULT_DIFICULTY;
 }
 
 void PuzzleFirst::LoadImage(const QString &filename)
@@ -367,10 +314,7 @@ int PuzzleFirst::GetElapsedTime() const
 
 QList<int> PuzzleFirst::GetHighscores()
 {
-    QList<int> highscores;
-    for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
-        highscores.append(storedHighscore(position));
-    return highscores;
+    return settings.highscores().value;
 }
 
 void PuzzleFirst::EndGame()
@@ -378,64 +322,12 @@ void PuzzleFirst::EndGame()
     const int score = clockMilliseconds() / 1000;
     StopGame();
 
-    // Read, merged and written under the file's lock, so that a time another instance of the game
-    // scores meanwhile is neither overwritten by a stale list nor overwrites this one; and stored
-    // before anything is shown, so that the time survives the game being killed behind a box.
-    SettingsFile file(settings->fileName());
-    const bool saved = file.update([score](QSettings::SettingsMap &values) {
-        int highscores[NUM_OF_HIGHSCORES];
-        for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
-            highscores[position] = highscoreFrom(values.value(highscoreKey(position)));
-
-        // The score goes before the first longer time or into the first empty position; the rest
-        // shift down and the last drops out. A tie goes after the stored time.
-        bool newscore = false;
-        int tempscore = -1;
-        for (int position = 0; position < NUM_OF_HIGHSCORES; ++position) {
-            if (newscore) {
-                std::swap(highscores[position], tempscore);
-            } else if (score < highscores[position] || highscores[position] == -1) {
-                tempscore = highscores[position];
-                highscores[position] = score;
-                newscore = true;
-            }
-        }
-
-        for (int position = 0; position < NUM_OF_HIGHSCORES; ++position)
-            values.insert(highscoreKey(position), highscores[position]);
-    });
-    settings->sync();
-
+    // Stored before anything is shown, so that the time survives the game being killed behind a
+    // box; the list is read again once the finish box is closed, with the times any other game
+    // has scored meanwhile.
+    saveFailure = settings.recordTime(score).failure;
     emit PuzzleSolved();
-    if (!saved)
-        emit HighScoreNotSaved(settings->fileName(), file.error());
     emit NewHighScore(GetHighscores());
-}
-
-std::optional<QString> PuzzleFirst::storeDifficulty(int difficulty)
-{
-    SettingsFile file(settings->fileName());
-    if (!file.update([difficulty](QSettings::SettingsMap &values) {
-            values.insert(QLatin1String(DifficultyKey), difficulty);
-        }))
-        return file.error();
-    settings->sync();
-    return std::nullopt;
-}
-
-int PuzzleFirst::storedDifficulty(int fallback) const
-{
-    if (unsavedDifficulty)
-        return *unsavedDifficulty;
-    int difficulty = 0;
-    if (!readStoredInt(settings->value(QLatin1String(DifficultyKey)), &difficulty))
-        return fallback;
-    return difficulty;
-}
-
-int PuzzleFirst::storedHighscore(int position) const
-{
-    return highscoreFrom(settings->value(highscoreKey(position)));
 }
 
 int PuzzleFirst::clockMilliseconds() const

@@ -4,6 +4,7 @@
 
 #include "clock.h"
 #include "imageloader.h"
+#include "settingsfile.h"
 
 #include <QList>
 #include <QObject>
@@ -13,13 +14,11 @@
 #include <optional>
 
 class PuzzlePiece;
-class QSettings;
 
 // The puzzle engine: the 3 x 3 grid of tiles, moves, shuffling, the game clock, the difficulty
-// and the high-score list. The difficulty and the high scores live only in the settings store
-// and are read from it at every use. They are written straight to its file, under its lock and
-// whole or not at all, and a write that fails is announced; a difficulty that could not be
-// stored still holds for the rest of the run.
+// and the high-score list. The difficulty and the high scores live only in the settings file and
+// are read from it at every use; a value that cannot be read is taken as its default, and why the
+// last write of the file failed is kept for the window to say.
 //
 // Tile items: an item in a scene belongs to that scene (the board view's scene deletes the
 // items it holds); an item in no scene, such as the empty square's, belongs to the engine.
@@ -37,7 +36,7 @@ public:
     static const int EASY_MOVES = 3;
     static const int AVERAGE_MOVES = 20;
     static const int HARD_MOVES = 50;
-    static const int NUM_OF_HIGHSCORES = 3;
+    static const int NUM_OF_HIGHSCORES = SettingsFile::HIGHSCORE_POSITIONS;
 
     // The names under which the settings are stored; also the application's own names.
     static constexpr char ORGANISATION_NAME[] = "Zendrakk";
@@ -68,19 +67,17 @@ public:
     void setDevicePixelRatio(qreal ratio);
     // Milliseconds of the running game, or of the last one once it has stopped.
     int GetElapsedTime() const;
+    // Why the last change of the settings file failed, a solved game's time or a chosen
+    // difficulty; none after one that succeeded.
+    std::optional<SettingsFile::Failure> lastSaveFailure() const { return saveFailure; }
 
 signals:
-    // A solve stores the list before it announces anything: PuzzleSolved(), then, if the list
-    // could not be stored, HighScoreNotSaved(), then NewHighScore() with the list as the settings
-    // file holds it.
+    // A solve stores its time before it announces anything: PuzzleSolved(), then NewHighScore()
+    // with the list as the settings file holds it.
     void PuzzleSolved();
     void BoardChanged();
     void NewHighScore(QList<int> highscores);
     void BoardPictureChanged();
-    // The settings file named could not be written, for the reason given in the system's words.
-    void HighScoreNotSaved(const QString &fileName, const QString &reason);
-    // Sent before the new game starts.
-    void DifficultyNotSaved(const QString &fileName, const QString &reason);
 
 public slots:
     // Each slides a tile into the empty square and returns whether it did. The direction is the
@@ -115,10 +112,6 @@ private:
 
     // Whether sliding the tile at the given cell into the empty square gives the goal order.
     bool wouldCompleteGoal(const QPoint &tile) const;
-    int storedDifficulty(int fallback) const;
-    int storedHighscore(int position) const;
-    // Writes the difficulty to the settings file; returns the reason when that failed.
-    std::optional<QString> storeDifficulty(int difficulty);
     int clockMilliseconds() const;
     void releasePieces(PuzzlePiece *const (&pieces)[COLS][ROWS]);
 
@@ -133,8 +126,8 @@ private:
     Clock clock;
     qint64 startTime = 0; // the clock at the last start of a game, or at construction
     ImageLoader imLoader;
-    QSettings *settings = nullptr;
-    std::optional<int> unsavedDifficulty; // chosen this run, but not in the settings file
+    SettingsFile settings;
+    std::optional<SettingsFile::Failure> saveFailure;
 };
 
 #endif // PUZZLEFIRST_H

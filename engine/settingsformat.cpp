@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsformat.h"
 
-#include <QIODevice>
-#include <QString>
-#include <QVariant>
+#include <QByteArrayView>
+#include <QHash>
+
+#include <algorithm>
 
 namespace {
 
-const QString GeneralSection = QStringLiteral("General");
+const QByteArray GeneralSection = QByteArrayLiteral("General");
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xef\xbb\xbf");
 
-bool isBlank(QChar c)
+bool isBlank(char c)
 {
-    return c == u' ' || c == u'\t';
+    return c == ' ' || c == '\t';
 }
 
-QStringView trimmedBlanks(QStringView text)
+bool isLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+QByteArrayView trimmedBlanks(QByteArrayView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -25,98 +32,151 @@ QStringView trimmedBlanks(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-QString keyPath(QStringView text)
+QByteArray keyPath(QByteArrayView text)
 {
-    QString path = text.toString();
-    path.replace(u'\\', u'/');
+    QByteArray path = text.toByteArray();
+    path.replace('\\', '/');
     return path;
 }
 
-QString valueText(const QVariant &value)
+// A section's name as keys carry it: none for the general section.
+QByteArray sectionPath(QByteArrayView name)
 {
-    QString text = value.toString();
-    text.replace(u'\n', QLatin1String("\\n"));
-    text.replace(u'\r', QLatin1String("\\r"));
-    return text;
+    return name.isEmpty() || name.compare(GeneralSection, Qt::CaseInsensitive) == 0 ? QByteArray()
+                                                                                    : keyPath(name);
 }
 
-} // namespace
-
-QSettings::Format SettingsFormat::format()
+// Whether the key line of the given section and name holds key.
+bool isKey(QByteArrayView key, const QByteArray &section, QByteArrayView name)
 {
-    static const QSettings::Format registered = QSettings::registerFormat(
-        QStringLiteral("conf"), &SettingsFormat::read, &SettingsFormat::write);
-    return registered;
-}
-
-bool SettingsFormat::read(QIODevice &device, QSettings::SettingsMap &map)
-{
-    QByteArray bytes = device.readAll();
-    // A byte-order mark left by an editor is not part of the first line.
-    if (bytes.startsWith("\xef\xbb\xbf"))
-        bytes.remove(0, 3);
-    const QString text = QString::fromLatin1(bytes);
-
-    QString section;
-    qsizetype lineStart = 0;
-    while (lineStart < text.size()) {
-        qsizetype lineEnd = lineStart;
-        while (lineEnd < text.size() && text.at(lineEnd) != u'\n' && text.at(lineEnd) != u'\r')
-            ++lineEnd;
-        const QStringView line =
-            trimmedBlanks(QStringView(text).sliced(lineStart, lineEnd - lineStart));
-        lineStart = lineEnd + 1;
-
-        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
-            continue;
-        if (line.startsWith(u'[')) {
-            qsizetype close = line.indexOf(u']');
-            if (close < 0)
-                close = line.size();
-            const QStringView name = trimmedBlanks(line.sliced(1, close - 1));
-            section = name.isEmpty() || name.compare(GeneralSection, Qt::CaseInsensitive) == 0
-                ? QString()
-                : keyPath(name) + u'/';
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals < 0)
-            continue;
-        const QStringView key = trimmedBlanks(line.first(equals));
-        if (key.isEmpty())
-            continue;
-        map.insert(section + keyPath(key), trimmedBlanks(line.sliced(equals + 1)).toString());
+    if (!section.isEmpty()) {
+        if (key.size() <= section.size() || !key.startsWith(section)
+            || key.at(section.size()) != '/')
+            return false;
+        key = key.sliced(section.size() + 1);
+    }
+    if (key.size() != name.size())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if ((name.at(i) == '\\' ? '/' : name.at(i)) != key.at(i))
+            return false;
     }
     return true;
 }
 
-bool SettingsFormat::write(QIODevice &device, const QSettings::SettingsMap &map)
+} // namespace
+
+template<typename Visit>
+void SettingsFormat::scan(Visit visit) const
 {
-    // The map is sorted, so the keys of one section follow each other.
-    QByteArray general;
-    QByteArray sections;
-    QString section;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const qsizetype slash = it.key().indexOf(u'/');
-        QString name = it.key().sliced(slash + 1);
-        name.replace(u'/', u'\\');
-        const QByteArray line = (name + u'=' + valueText(it.value()) + u'\n').toLatin1();
-        if (slash < 0) {
-            general += line;
+    QByteArray section;
+    qsizetype lineStart = bytes.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    while (lineStart < bytes.size()) {
+        qsizetype lineEnd = lineStart;
+        while (lineEnd < bytes.size() && !isLineEnd(bytes.at(lineEnd)))
+            ++lineEnd;
+        qsizetype next = lineEnd;
+        if (next < bytes.size())
+            next += bytes.at(next) == '\r' && next + 1 < bytes.size() && bytes.at(next + 1) == '\n'
+                ? 2
+                : 1;
+        const QByteArrayView line =
+            trimmedBlanks(QByteArrayView(bytes).sliced(lineStart, lineEnd - lineStart));
+        lineStart = next;
+
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            qsizetype close = line.indexOf(']');
+            if (close < 0)
+                close = line.size();
+            section = sectionPath(trimmedBlanks(line.sliced(1, close - 1)));
+            visit(section, QByteArrayView(), Span {}, next);
             continue;
         }
-        if (section.isNull() || it.key().first(slash) != section) {
-            section = it.key().first(slash);
-            if (!sections.isEmpty())
-                sections += '\n';
-            sections += (u'[' + section + QLatin1String("]\n")).toLatin1();
-        }
-        sections += line;
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0)
+            continue;
+        const QByteArrayView name = trimmedBlanks(line.first(equals));
+        if (name.isEmpty())
+            continue;
+        const QByteArrayView value = trimmedBlanks(line.sliced(equals + 1));
+        const qsizetype begin = (value.isEmpty() ? line.end() : value.data()) - bytes.constData();
+        visit(section, name, Span {begin, begin + value.size()}, next);
+    }
+}
+
+SettingsFormat::Place SettingsFormat::find(const QByteArray &key) const
+{
+    const qsizetype slash = key.indexOf('/');
+    const QByteArrayView keySection = QByteArrayView(key).first(qMax(slash, qsizetype(0)));
+    Place place;
+    // Keys before the first section belong to the general one, which starts there.
+    if (slash < 0)
+        place.sectionEnd = bytes.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    scan([&](const QByteArray &section, QByteArrayView name, Span value, qsizetype next) {
+        if (section == keySection)
+            place.sectionEnd = next;
+        if (!name.isEmpty() && isKey(key, section, name))
+            place.value = value;
+    });
+    return place;
+}
+
+QStringList SettingsFormat::keys() const
+{
+    QHash<QByteArray, qsizetype> lines;
+    scan([&](const QByteArray &section, QByteArrayView name, Span value, qsizetype) {
+        if (!name.isEmpty())
+            lines.insert(
+                section.isEmpty() ? keyPath(name) : section + '/' + keyPath(name), value.begin);
+    });
+    QList<std::pair<qsizetype, QByteArray>> ordered;
+    for (auto it = lines.cbegin(); it != lines.cend(); ++it)
+        ordered.append({it.value(), it.key()});
+    std::sort(ordered.begin(), ordered.end());
+    QStringList keys;
+    for (const auto &line : std::as_const(ordered))
+        keys.append(QString::fromLatin1(line.second));
+    return keys;
+}
+
+std::optional<QString> SettingsFormat::value(const QString &key) const
+{
+    const std::optional<Span> found = find(key.toLatin1()).value;
+    if (!found)
+        return std::nullopt;
+    return QString::fromLatin1(bytes.sliced(found->begin, found->end - found->begin));
+}
+
+void SettingsFormat::setValue(const QString &key, const QString &value)
+{
+    QString text = value;
+    text.replace(u'\n', QLatin1String("\\n"));
+    text.replace(u'\r', QLatin1String("\\r"));
+    const QByteArray latin1 = text.toLatin1();
+
+    const QByteArray path = key.toLatin1();
+    const Place place = find(path);
+    if (place.value) {
+        bytes.replace(place.value->begin, place.value->end - place.value->begin, latin1);
+        return;
     }
 
-    QByteArray file;
-    if (!general.isEmpty())
-        file = "[" + GeneralSection.toLatin1() + "]\n" + general + (sections.isEmpty() ? "" : "\n");
-    file += sections;
-    return device.write(file) == file.size();
+    const qsizetype slash = path.indexOf('/');
+    QByteArray name = path.sliced(slash + 1);
+    name.replace('/', '\\');
+    QByteArray line = name + '=' + latin1 + '\n';
+    qsizetype at = place.sectionEnd;
+    if (at < 0) {
+        // A new section goes at the end, after a blank line.
+        at = bytes.size();
+        line.prepend('[' + path.first(slash) + "]\n");
+        if (at > 0)
+            line.prepend('\n');
+    }
+    // The line before may end the text without a line end.
+    if (at > 0 && at == bytes.size() && !isLineEnd(bytes.back()))
+        line.prepend('\n');
+    bytes.insert(at, line);
 }

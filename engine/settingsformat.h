@@ -2,32 +2,59 @@
 #ifndef SETTINGSFORMAT_H
 #define SETTINGSFORMAT_H
 
-#include <QSettings>
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
 
-class QIODevice;
+#include <optional>
 
-// The settings file's format: the same file and the same INI syntax as the toolkit's native
-// store on Unix, but every value is kept as the text it stands as in the file. The native reader
-// decodes typed values ("@Variant(...)", "@DateTime(...)") through a data stream that trusts the
-// counts inside them, so one damaged line, even in a section the game never reads, can make it
-// ask for gigabytes when the store is written back. Here nothing is decoded: the game reads its
-// numbers from the text, and whatever else the file holds is written back byte for byte.
+// The settings file's text in the toolkit's INI syntax, as the file holds it: values are read
+// from it and changed in it line by line, and every byte of every other line stays where it
+// stands. Nothing is decoded: typed values ("@Variant(...)") stay text, so a damaged one can do no
+// harm. Reading and each change take time linear in the text's length.
+//
+// The syntax: sections, "key=value" lines and ';' or '#' comments, with '\n', '\r' or "\r\n" line
+// ends, and a byte-order mark before the first line. A key is its section's name, '/', and its own
+// name with '\' read as '/'; keys of the section "General" (in any case), of an empty section or
+// before the first section have no section part. A value is the text after the first '=',
+// without the blanks around it. Other lines are kept but mean nothing. Bytes are read as Latin-1,
+// so that any byte survives the way back. Of a key that stands more than once, the last counts,
+// as it does for the toolkit's own reader.
 class SettingsFormat
 {
 public:
-    // Registered once; a store opened in it uses the native store's file, "<app>.conf".
-    static QSettings::Format format();
+    explicit SettingsFormat(const QByteArray &text = QByteArray()) : bytes(text) { }
 
-    // Sections, "key=value" lines and ';' or '#' comments, with '\n', '\r' or "\r\n" line ends.
-    // A key is its section's name, '/', and its own name with '\' read as '/'; keys of the
-    // section "General" (in any case), of an empty section or before the first section have no
-    // section part. A value is the text after the first '=', without the blanks around it. Lines
-    // that are none of these are left out. Bytes are read as Latin-1, so that any byte survives
-    // the way back. Never fails.
-    static bool read(QIODevice &device, QSettings::SettingsMap &map);
-    // Keys without a section go under "[General]", the others under the part before their first
-    // '/'; a value is written as its text, a line break in it as "\n" or "\r".
-    static bool write(QIODevice &device, const QSettings::SettingsMap &map);
+    const QByteArray &text() const { return bytes; }
+    // Every key the text holds, in the order of their last lines.
+    QStringList keys() const;
+    std::optional<QString> value(const QString &key) const;
+    // Changes the value on the key's last line, or adds a line at the end of the key's section (of
+    // the first part of its path), or the section at the end of the text. A line break in the
+    // value is written as "\n" or "\r".
+    void setValue(const QString &key, const QString &value);
+
+private:
+    struct Span
+    {
+        qsizetype begin;
+        qsizetype end;
+    };
+    // Where a key's value stands, and where a line of its section could be added (-1: no
+    // section of that name).
+    struct Place
+    {
+        std::optional<Span> value;
+        qsizetype sectionEnd = -1;
+    };
+    Place find(const QByteArray &key) const;
+    // Calls visit(section, name, value, next) for every line of a key, with its section's path,
+    // its name as written and the span of its value, and for every section header, with an empty
+    // name; next is where the line after it starts.
+    template<typename Visit>
+    void scan(Visit visit) const;
+
+    QByteArray bytes;
 };
 
 #endif // SETTINGSFORMAT_H

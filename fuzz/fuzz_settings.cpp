@@ -6,13 +6,11 @@
 #include "fuzzsupport.h"
 #include "puzzlefirst.h"
 #include "puzzlepiece.h"
-#include "settingsformat.h"
+#include "settingsfile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QPoint>
-#include <QSettings>
 
 #include <cstddef>
 #include <cstdint>
@@ -21,22 +19,8 @@ namespace {
 
 QString settingsPath()
 {
-    return QSettings(SettingsFormat::format(), QSettings::UserScope,
-        QLatin1String(PuzzleFirst::ORGANISATION_NAME), QLatin1String(PuzzleFirst::APPLICATION_NAME))
-        .fileName();
-}
-
-// QSettings keeps what it read of a file and reads it again only when the file's size or time
-// stamp has changed. Each file this target writes, or wants read afresh, gets a time stamp of its
-// own, older than any real one.
-void stampAfresh(const QString &path)
-{
-    static qint64 seconds = 1000000000;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)
-        || !file.setFileTime(
-            QDateTime::fromSecsSinceEpoch(++seconds), QFileDevice::FileModificationTime))
-        FuzzSupport::fail("cannot set the time stamp of the settings file");
+    return SettingsFile::userFile(QLatin1String(PuzzleFirst::ORGANISATION_NAME),
+        QLatin1String(PuzzleFirst::APPLICATION_NAME));
 }
 
 QPoint emptySquare(const PuzzleFirst &engine)
@@ -93,8 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
             FuzzSupport::fail("cannot write the settings file");
     }
-    stampAfresh(path);
-
     QList<int> highscores;
     int difficulty = 0;
     {
@@ -110,18 +92,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FuzzSupport::fail("a high score is neither -1 nor a time");
     }
 
-    stampAfresh(path);
-    {
-        QSettings settings(SettingsFormat::format(), QSettings::UserScope,
-            QLatin1String(PuzzleFirst::ORGANISATION_NAME),
-            QLatin1String(PuzzleFirst::APPLICATION_NAME));
-        bool readable = false;
-        const int stored = settings.value(QStringLiteral("current/difficulty")).toInt(&readable);
-        if (!readable || stored != difficulty)
-            FuzzSupport::fail("the stored difficulty does not read as the engine's");
-    }
+    const SettingsFile::Result<SettingsFormat> written = SettingsFile(path).read();
+    if (written.failure)
+        FuzzSupport::fail("the settings file written does not read");
+    if (!written.value.value(QStringLiteral("current/difficulty"))
+        || written.value.value(QStringLiteral("current/difficulty"))->toInt() != difficulty)
+        FuzzSupport::fail("the stored difficulty does not read as the engine's");
 
-    stampAfresh(path);
     PuzzleFirst again;
     if (again.GetHighscores() != highscores || again.GetDifficulty() != difficulty)
         FuzzSupport::fail("the settings file does not read again the same");

@@ -9,11 +9,18 @@
 #include <QImage>
 #include <QMetaMethod>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace TestSupport;
 
@@ -49,6 +56,14 @@ const std::unordered_map<BoardKey, Reached> &distancesToGoal()
 int manhattanFromGoal(const QPoint &cell)
 {
     return cell.x() + cell.y();
+}
+
+// The settings file, where the toolkit's own store keeps it.
+QString settingsPath()
+{
+    return QSettings(
+        QLatin1String(PuzzleFirst::ORGANISATION_NAME), QLatin1String(PuzzleFirst::APPLICATION_NAME))
+        .fileName();
 }
 
 QList<int> storedHighscores()
@@ -91,6 +106,11 @@ private slots:
     void storedHighscoresRead_data();
     void storedHighscoresRead();
     void damagedTypedValueKeptAsText();
+    void unreadableFileNeverWrittenOver_data();
+    void unreadableFileNeverWrittenOver();
+    void foreignLinesKeptInOrder_data();
+    void foreignLinesKeptInOrder();
+    void changeWithinTheSameSecondSeen();
     void resetShufflesByDifficulty_data();
     void resetShufflesByDifficulty();
     void resetsDealFreshUnsolvedBoards_data();
@@ -130,11 +150,9 @@ void TestPuzzleFirst::metaObjectListsShortForms()
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
         methods << QString::fromLatin1(meta.method(i).methodSignature());
     const QStringList expected = {"PuzzleSolved()", "BoardChanged()", "NewHighScore(QList<int>)",
-        "BoardPictureChanged()", "HighScoreNotSaved(QString,QString)",
-        "DifficultyNotSaved(QString,QString)", "moveUp(bool)", "moveUp()", "moveDown(bool)",
-        "moveDown()", "moveLeft(bool)", "moveLeft()", "moveRight(bool)", "moveRight()",
-        "movePiece(int,int,bool)", "movePiece(int,int)", "ChangeDifficulty(int)", "ResetGame()",
-        "StartGame()", "StopGame()"};
+        "BoardPictureChanged()", "moveUp(bool)", "moveUp()", "moveDown(bool)", "moveDown()",
+        "moveLeft(bool)", "moveLeft()", "moveRight(bool)", "moveRight()", "movePiece(int,int,bool)",
+        "movePiece(int,int)", "ChangeDifficulty(int)", "ResetGame()", "StartGame()", "StopGame()"};
     QCOMPARE(methods, expected);
 }
 
@@ -473,14 +491,14 @@ void TestPuzzleFirst::storedHighscoresRead()
 void TestPuzzleFirst::damagedTypedValueKeptAsText()
 {
     // A typed value whose inner count asks for gigabytes, in a section the game never reads. The
-    // store must neither decode it when a game is scored nor lose it: every line comes back as it
-    // was, the unclosed section header closed.
+    // game must neither decode it when a game is scored nor lose it: every line comes back as it
+    // was, the list added at the end.
     QFile damaged(QFINDTESTDATA("data/settings-damaged-typed-value.conf"));
     QVERIFY(damaged.open(QIODevice::ReadOnly));
     const QByteArray original = damaged.readAll();
-    QFile store(QSettings(
-        QLatin1String(PuzzleFirst::ORGANISATION_NAME), QLatin1String(PuzzleFirst::APPLICATION_NAME))
-                    .fileName());
+    QFile store(settingsPath());
+    // Gone before the toolkit's own store, which decodes the value, reads the file again.
+    const auto remove = qScopeGuard([&store] { store.remove(); });
     QVERIFY(QDir().mkpath(QFileInfo(store).path()));
     QVERIFY(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(store.write(original), original.size());
@@ -497,12 +515,113 @@ void TestPuzzleFirst::damagedTypedValueKeptAsText()
     }
 
     QVERIFY(store.open(QIODevice::ReadOnly));
-    const QList<QByteArray> rewritten = store.readAll().split('\n');
-    QVERIFY(rewritten.contains("0=0"));
-    for (QByteArray line : original.split('\n')) {
-        if (line == "[highscoree(3 4)")
-            line += ']';
-        QVERIFY2(rewritten.contains(line), line.constData());
+    QCOMPARE(store.readAll(), original + "\n[highscore]\n0=0\n1=-1\n2=-1\n");
+}
+
+void TestPuzzleFirst::unreadableFileNeverWrittenOver_data()
+{
+    // What takes the place of a file that holds the difficulty 3 and the time 5, made by a shell
+    // line on its path ($0), and the reason a save then gives.
+    QTest::addColumn<QString>("make");
+    QTest::addColumn<QString>("reason");
+    const auto system = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+    QTest::newRow("folder") << "rm \"$0\" && mkdir \"$0\"" << system(EISDIR);
+    QTest::newRow("pipe") << "rm \"$0\" && mkfifo \"$0\""
+                          << "it is not an ordinary file";
+    QTest::newRow("device") << "ln -sf /dev/null \"$0\""
+                            << "it is not an ordinary file";
+    // The kernel answers a read of a process's memory at address 0 with an I/O error.
+    QTest::newRow("I/O error") << "ln -sf /proc/self/mem \"$0\"" << system(EIO);
+    QTest::newRow("no permission") << "chmod 000 \"$0\"" << system(EACCES);
+    QTest::newRow("too large, sparse") << "truncate -s 4G \"$0\"" << system(EFBIG);
+}
+
+void TestPuzzleFirst::unreadableFileNeverWrittenOver()
+{
+    QFETCH(QString, make);
+    QFETCH(QString, reason);
+    if (make.startsWith("chmod") && ::geteuid() == 0)
+        QSKIP("root reads a file whatever its mode");
+    storeSetting(QStringLiteral("current/difficulty"), 3);
+    storeSetting(QStringLiteral("highscore/0"), 5);
+    const QString file = settingsPath();
+    const auto restore = qScopeGuard([&] { QProcess::execute("rm", {"-rf", file}); });
+    QCOMPARE(QProcess::execute("sh", {"-c", make, file}), 0);
+    const auto state = [&file] {
+        struct stat status = {};
+        ::lstat(QFile::encodeName(file).constData(), &status);
+        return QList<qint64> {qint64(status.st_ino), status.st_mode, status.st_size,
+            status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
+    };
+    const QList<qint64> before = state();
+
+    FakeClock clock;
+    PuzzleFirst engine(nullptr, clock.clock());
+    QCOMPARE(engine.GetDifficulty(), 1);
+    QVERIFY(engine.movePiece(1, 0, true));
+    engine.StartGame();
+    SignalLog log(engine);
+    QVERIFY(engine.moveLeft());
+    QCOMPARE(log.highscores, QList<int>({-1, -1, -1}));
+    QCOMPARE(engine.lastSaveFailure()->fileName, file);
+    QCOMPARE(engine.lastSaveFailure()->reason, reason);
+    // A difficulty that could not be saved holds all the same.
+    engine.ChangeDifficulty(3);
+    QCOMPARE(engine.lastSaveFailure()->reason, reason);
+    QCOMPARE(engine.GetDifficulty(), 3);
+    QCOMPARE(state(), before);
+}
+
+void TestPuzzleFirst::foreignLinesKeptInOrder_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after"); // once a game has scored 0 s and the difficulty is 3
+    QTest::newRow("comments, duplicates, stray lines")
+        << QByteArray("; by hand\r\n# and more\r\n[highscore]\r\n0=40\r\nno equals\r\n0=30\r\n"
+                      "[other]\r\nz=1\r\na=2\r\n[current]\r\ndifficulty = 2 \r\nmore=x\r\n")
+        << QByteArray("; by hand\r\n# and more\r\n[highscore]\r\n0=40\r\nno equals\r\n0=0\r\n"
+                      "1=30\n2=-1\n[other]\r\nz=1\r\na=2\r\n[current]\r\ndifficulty = 3 \r\n"
+                      "more=x\r\n");
+    QTest::newRow("sections added, no last line end")
+        << QByteArray("[a]\nb=1")
+        << QByteArray("[a]\nb=1\n\n[current]\ndifficulty=3\n\n[highscore]\n0=0\n1=-1\n2=-1\n");
+}
+
+void TestPuzzleFirst::foreignLinesKeptInOrder()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFile file(settingsPath());
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(before), before.size());
+    file.close();
+
+    FakeClock clock;
+    PuzzleFirst engine(nullptr, clock.clock());
+    QVERIFY(engine.movePiece(1, 0, true));
+    engine.StartGame();
+    QVERIFY(engine.moveLeft());
+    engine.ChangeDifficulty(3);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), after);
+    // Still a file that the toolkit's own store reads.
+    QCOMPARE(storedSetting(QStringLiteral("current/difficulty")).toString(), "3");
+    QCOMPARE(storedSetting(QStringLiteral("highscore/0")).toString(), "0");
+}
+
+void TestPuzzleFirst::changeWithinTheSameSecondSeen()
+{
+    // File systems that keep whole seconds: two versions of one size alike in all but their text.
+    PuzzleFirst engine;
+    QFile file(settingsPath());
+    const QDateTime second = QDateTime::fromSecsSinceEpoch(1700000000);
+    for (const char *difficulty : {"2", "3"}) {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(file.write(QByteArray("[current]\ndifficulty=") + difficulty) > 0 && file.flush());
+        QVERIFY(file.setFileTime(second, QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(engine.GetDifficulty(), QByteArray(difficulty).toInt());
     }
 }
 
@@ -517,6 +636,8 @@ void TestPuzzleFirst::resetShufflesByDifficulty_data()
     QTest::newRow("0: no shuffle") << QVariant(0) << 0;
     QTest::newRow("7: no shuffle") << QVariant(7) << 0;
     QTest::newRow("-5: no shuffle") << QVariant(-5) << 0;
+    QTest::newRow("int min: no shuffle") << QVariant("-2147483648") << 0;
+    QTest::newRow("int max: no shuffle") << QVariant("2147483647") << 0;
     QTest::newRow("corrupted: easy") << QVariant("x") << 3;
 }
 

@@ -215,6 +215,8 @@ void TestPuzzleUI::selectorFollowsStoredDifficulty_data()
     QTest::newRow("hard") << QVariant(3) << 2 << 50 << "3";
     QTest::newRow("average, no second game") << QVariant("+2") << 1 << 20 << "+2";
     QTest::newRow("hard, no second game") << QVariant("+3") << 2 << 50 << "+3";
+    QTest::newRow("int min, none chosen") << QVariant("-2147483648") << -1 << 0 << "-2147483648";
+    QTest::newRow("int max, none chosen") << QVariant("2147483647") << -1 << 0 << "2147483647";
 }
 
 void TestPuzzleUI::selectorFollowsStoredDifficulty()
@@ -443,6 +445,9 @@ void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores_data()
         << "mount --bind \"$0\" \"$0\" && mount -o remount,bind,ro \"$0\"" << EROFS;
     QTest::newRow("a file in its place") << ""
                                          << "rm -r \"$0\" && touch \"$0\"" << ENOTDIR;
+    QTest::newRow("a folder in the file's place")
+        << ""
+        << "rm \"$0/Plivora.conf\" && mkdir \"$0/Plivora.conf\"" << EISDIR;
 }
 
 void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores()
@@ -455,7 +460,8 @@ void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores()
     const auto shell = [folder = QFileInfo(file).path()](const QString &command) {
         return command.isEmpty() || QProcess::execute("sh", {"-c", command, folder}) == 0;
     };
-    const auto restore = qScopeGuard([&] { shell("umount -l \"$0\" || rm -f \"$0\""); });
+    const auto restore =
+        qScopeGuard([&] { shell("rm -rf \"$0/Plivora.conf\"; umount -l \"$0\" || rm -f \"$0\""); });
     if (!shell(before))
         QSKIP("the system refused the mount");
     storeSetting("highscore/0", 5);
@@ -484,7 +490,9 @@ void TestPuzzleUI::solvedByMouseShowsFinishThenHighscores()
     // The list as the file holds it, then why it holds no more.
     const QString why = QStringLiteral("could not be saved in %1: %2.")
                             .arg(file, QString::fromLocal8Bit(std::strerror(error)));
-    const QString list = error == ENOTDIR ? "1.  \n2.  \n3.  " : "1.  5\n2.  \n3.  ";
+    // A file that cannot be read holds no list.
+    const QString list =
+        error == ENOTDIR || error == EISDIR ? "1.  \n2.  \n3.  " : "1.  5\n2.  \n3.  ";
     QCOMPARE(watcher.boxes.at(1),
         Box({"Highscores", "HIGHSCORE\n" + list + "\n\nThe best times " + why}));
     QCOMPARE(watcher.boxes.at(2).text, "The difficulty " + why);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsfile.h"
-#include "settingsformat.h"
 #include "testsupport.h"
 
 #include <QLockFile>
@@ -15,20 +14,12 @@
 
 namespace {
 
-QSettings::SettingsMap readFile(const QString &name)
-{
-    QSettings::SettingsMap values;
-    QFile file(name);
-    if (file.open(QIODevice::ReadOnly))
-        SettingsFormat::read(file, values);
-    return values;
-}
-
 // Sets key to value, waiting for the lock however long the machine takes.
-bool store(const QString &name, const QString &key, const QVariant &value)
+bool store(const QString &name, const QString &key, const QString &value)
 {
-    return SettingsFile(name, std::numeric_limits<int>::max())
-        .update([&](QSettings::SettingsMap &values) { values.insert(key, value); });
+    return !SettingsFile(name, std::numeric_limits<int>::max()).update([&](SettingsFormat &text) {
+        text.setValue(key, value);
+    });
 }
 
 } // namespace
@@ -60,14 +51,14 @@ void TestSettingsFile::killedWritesLeaveOldOrNew()
     for (int kill = 0; kill < 200; ++kill) {
         const pid_t writer = fork();
         for (int seconds = 1; writer == 0; ++seconds)
-            store(name, QStringLiteral("highscore/0"), seconds);
+            store(name, QStringLiteral("highscore/0"), QString::number(seconds));
         ::usleep(QRandomGenerator::global()->bounded(500));
         ::kill(writer, SIGKILL);
         QCOMPARE(::waitpid(writer, nullptr, 0), writer);
 
-        const QSettings::SettingsMap values = readFile(name);
-        QCOMPARE(values.value(QStringLiteral("other/filler")).toString(), filler);
-        QVERIFY(values.size() == 1 || values.value(QStringLiteral("highscore/0")).toInt() > 0);
+        const SettingsFormat text = SettingsFile(name).read().value;
+        QCOMPARE(text.value(QStringLiteral("other/filler")), filler);
+        QVERIFY(text.keys().size() == 1 || text.value(QStringLiteral("highscore/0"))->toInt() > 0);
     }
 
     // A writer killed holding the lock, once it has said who holds it, leaves it to the next.
@@ -81,7 +72,7 @@ void TestSettingsFile::killedWritesLeaveOldOrNew()
     }
     QCOMPARE(::waitpid(holder, nullptr, 0), holder);
     QVERIFY(QFile::exists(name + QStringLiteral(".lock")));
-    QVERIFY(SettingsFile(name).update([](QSettings::SettingsMap &) {}));
+    QVERIFY(!SettingsFile(name).update([](SettingsFormat &) {}));
 }
 
 void TestSettingsFile::writerWaitsForTheLock()
@@ -91,7 +82,7 @@ void TestSettingsFile::writerWaitsForTheLock()
     QLockFile held(name + QStringLiteral(".lock"));
     QVERIFY(held.lock());
     bool saved = false;
-    std::thread writer([this, &saved] { saved = store(name, QStringLiteral("b"), 2); });
+    std::thread writer([this, &saved] { saved = store(name, QStringLiteral("b"), "2"); });
     QThread::msleep(20);
     QFile file(name);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("a=1\n") > 0);
@@ -100,7 +91,8 @@ void TestSettingsFile::writerWaitsForTheLock()
     writer.join();
 
     QVERIFY(saved);
-    QCOMPARE(readFile(name), QSettings::SettingsMap({{"a", "1"}, {"b", "2"}}));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "a=1\nb=2\n");
 }
 
 PLIVORA_TEST_MAIN(TestSettingsFile)

@@ -57,9 +57,9 @@ QStringList shownTexts(PuzzleUI &window)
     watch.start(0);
     window.instructionButtonButtonClicked();
     window.ShowPuzzleFinished();
-    window.noteHighScoresNotSaved(QStringLiteral("/f"), QStringLiteral("r"));
-    window.ShowHighScores({1, 2, 3});
-    window.showDifficultyNotSaved(QStringLiteral("/f"), QStringLiteral("r"));
+    window.showHighScores(
+        {1, 2, 3}, SettingsFile::Failure {QStringLiteral("/f"), QStringLiteral("r")});
+    window.showDifficultyNotSaved({QStringLiteral("/f"), QStringLiteral("r")});
     window.loadImageButtonButtonClicked();
 
     for (const char *arguments : {"plivora --help", "plivora --bogus", "plivora a b"})

@@ -224,5 +224,9 @@ with the arrow keys, or by tilting the device.</source>
         <source>its lock file cannot be made</source>
         <translation>يتعذّر إنشاء ملف القفل الخاص به</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>إنه ليس ملفًا عاديًا</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,9 @@ richtige Reihenfolge.</translation>
         <source>its lock file cannot be made</source>
         <translation>die zugehörige Sperrdatei lässt sich nicht anlegen</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
 </context>
 </TS>

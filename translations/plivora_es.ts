@@ -221,5 +221,9 @@ dispositivo.</translation>
         <source>its lock file cannot be made</source>
         <translation>no se puede crear su archivo de bloqueo</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
 </context>
 </TS>

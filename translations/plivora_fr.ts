@@ -220,5 +220,9 @@ ordre en cliquant dessus, avec les touches fléchées ou en inclinant l’appare
         <source>its lock file cannot be made</source>
         <translation>impossible de créer son fichier de verrouillage</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
 </context>
 </TS>

@@ -220,5 +220,9 @@ ordine facendoci clic sopra, con i tasti freccia o inclinando il dispositivo.</t
         <source>its lock file cannot be made</source>
         <translation>non è possibile crearne il file di blocco</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>non è un file normale</translation>
+    </message>
 </context>
 </TS>

@@ -219,5 +219,9 @@ with the arrow keys, or by tilting the device.</source>
         <source>its lock file cannot be made</source>
         <translation>ロックファイルを作成できません</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
 </context>
 </TS>

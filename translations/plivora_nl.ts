@@ -220,5 +220,9 @@ door erop te klikken, met de pijltoetsen of door het apparaat te kantelen.</tran
         <source>its lock file cannot be made</source>
         <translation>het vergrendelingsbestand kan niet worden aangemaakt</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,9 @@ miejsca, klikając je, klawiszami strzałek lub przechylając urządzenie.</tran
         <source>its lock file cannot be made</source>
         <translation>nie można utworzyć pliku blokady</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>nie jest to zwykły plik</translation>
+    </message>
 </context>
 </TS>

@@ -220,5 +220,9 @@ certa clicando nelas, com as teclas de seta ou inclinando o dispositivo.</transl
         <source>its lock file cannot be made</source>
         <translation>não é possível criar o arquivo de bloqueio</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,9 @@ with the arrow keys, or by tilting the device.</source>
         <source>its lock file cannot be made</source>
         <translation>не удаётся создать файл блокировки</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>это не обычный файл</translation>
+    </message>
 </context>
 </TS>

@@ -221,5 +221,9 @@ with the arrow keys, or by tilting the device.</source>
         <source>its lock file cannot be made</source>
         <translation>не вдається створити файл блокування</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>це не звичайний файл</translation>
+    </message>
 </context>
 </TS>

@@ -219,5 +219,9 @@ with the arrow keys, or by tilting the device.</source>
         <source>its lock file cannot be made</source>
         <translation>无法创建其锁文件</translation>
     </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>它不是普通文件</translation>
+    </message>
 </context>
 </TS>
