@@ -283,8 +283,11 @@ bool bmpIsWhole(QIODevice *device)
             return false;
         return device->read(2) == QByteArray("\0\x01", 2);
     }
+    // Bounded before they are multiplied: a width below 2^31 of at most 64 bits a pixel.
+    if (width <= 0 || height <= 0 || bits <= 0 || bits > 64 || dataOffset > size)
+        return false;
     const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-    return dataOffset + rowBytes * height <= size;
+    return height <= (size - dataOffset) / rowBytes;
 }
 
 bool gifIsWhole(QIODevice *device)

@@ -548,6 +548,9 @@ void TestPictureCheck::brokenOrLying_data()
     QTest::newRow("whole gif") << write("whole.gif", gif) << qint64(0);
     QTest::newRow("gif without its trailer") << write("cut.gif", gif.chopped(1)) << qint64(0);
     QTest::newRow("cut bmp") << write("cut.bmp", cut(bmp)) << qint64(0);
+    QByteArray wideBmp = bmp;
+    qToLittleEndian<qint32>(-580190699, wideBmp.data() + 18);
+    QTest::newRow("bmp of a width past all sizes") << write("wide.bmp", wideBmp) << qint64(0);
     QTest::newRow("cut webp") << write("cut.webp", cut(webp)) << qint64(0);
     QTest::newRow("cut tiff") << write("cut.tiff", cut(tiff)) << qint64(0);
     QTest::newRow("cut interlaced png") << write("cut.png", cut(interlaced)) << qint64(0);
