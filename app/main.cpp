@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "afterfirstframe.h"
 #include "boardaccessible.h"
 #include "commandline.h"
 #include "identity.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include <cstdio>
 
@@ -32,12 +35,19 @@ QIcon gameIcon()
     const QString file = QStringLiteral("/apps/%1.png").arg(QLatin1String(Identity::DESKTOP_ID));
     QIcon icon;
     for (const char *theme : {Identity::ICONS_FROM_BIN, Identity::BUILD_ICONS}) {
-        // One folder a size, named as 48x48; the size is known without reading the file.
+        // One folder a size, named as 48x48. Each is read as the PNG it is: left to detect the
+        // format, the toolkit would load every image plugin installed first, which costs more than
+        // the rest of the start together.
         const QDir folder(appDir + QLatin1String(theme));
         for (const QString &size : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const int side = size.section(QLatin1Char('x'), 0, 0).toInt();
-            if (side > 0 && QFileInfo::exists(folder.filePath(size + file)))
-                icon.addFile(folder.filePath(size + file), QSize(side, side));
+            if (size.section(QLatin1Char('x'), 0, 0).toInt() <= 0
+                || !QFileInfo::exists(folder.filePath(size + file)))
+                continue;
+            QImageReader reader(folder.filePath(size + file), "png");
+            reader.setAutoDetectImageFormat(false);
+            const QImage image = reader.read();
+            if (!image.isNull())
+                icon.addPixmap(QPixmap::fromImage(image));
         }
         if (!icon.isNull())
             break;
@@ -90,10 +100,16 @@ int qMain(int argc, char **argv)
     // Lets the desktop match the window with the menu entry and its icon; window managers that
     // know nothing of menu entries take the icon from the window.
     QGuiApplication::setDesktopFileName(QLatin1String(Identity::DESKTOP_ID));
-    QApplication::setWindowIcon(gameIcon());
 
     PuzzleUI window(nullptr, commandLine.picture());
     window.showMaximized();
+    // Set once the window has drawn, which its first frame need not wait for: on the window, whose
+    // window system keeps it as a property, and for the message boxes and dialogs to come.
+    new AfterFirstFrame(window.windowHandle(), &window, [&window] {
+        const QIcon icon = gameIcon();
+        QApplication::setWindowIcon(icon);
+        window.setWindowIcon(icon);
+    });
     return app.exec();
 }
 

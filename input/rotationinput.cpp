@@ -1,53 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rotationinput.h"
+#include "afterfirstframe.h"
 #include "sensorchoice.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QRotationReading>
 #include <QTimer>
 #include <QWindow>
 
-#include <functional>
 #include <utility>
 
 namespace {
 
 constexpr qreal TiltThreshold = 15.0; // degrees
 constexpr qint64 RepeatPause = 1000; // milliseconds
-
-// Calls back from the event loop once the window has drawn its first frame, or is gone. The
-// window draws while it handles its first expose event, which this sees just before.
-class AfterFirstFrame : public QObject
-{
-public:
-    AfterFirstFrame(QWindow *window, QObject *receiver, std::function<void()> then)
-        : QObject(receiver), then(std::move(then))
-    {
-        window->installEventFilter(this);
-        connect(window, &QObject::destroyed, this, &AfterFirstFrame::callBack);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            callBack();
-        }
-        return false;
-    }
-
-private:
-    void callBack()
-    {
-        if (!then)
-            return;
-        QTimer::singleShot(0, parent(), std::exchange(then, nullptr));
-        deleteLater();
-    }
-
-    std::function<void()> then;
-};
 
 } // namespace
 
