@@ -47,7 +47,7 @@ void TestBusyCursor::busyWhileTheJobRuns()
     QCOMPARE(result, picture);
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(!timerFired);
-    QTRY_VERIFY(timerFired);
+    PLIVORA_TRY_VERIFY(timerFired, 60000);
 }
 
 PLIVORA_TEST_MAIN(TestBusyCursor)

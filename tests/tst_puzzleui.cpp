@@ -302,7 +302,7 @@ void TestPuzzleUI::wheelTurnsSelectorOnlyWithFocus()
     QComboBox *combo = selector(window);
     if (focused) {
         combo->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(combo->hasFocus());
+        PLIVORA_TRY_VERIFY(combo->hasFocus(), 60000);
     }
     QVERIFY(board(window)->hasFocus() != focused);
 
@@ -325,14 +325,14 @@ void TestPuzzleUI::selectorChosenByClickLeavesKeysOnBoard()
     QVERIFY(showActive(window));
     QComboBox *combo = selector(window);
     QTest::mouseClick(combo, Qt::LeftButton);
-    QTRY_VERIFY(combo->view()->isVisible());
+    PLIVORA_TRY_VERIFY(combo->view()->isVisible(), 60000);
     QTest::keyClick(combo->view(), Qt::Key_Down);
     QTest::keyClick(combo->view(), Qt::Key_Return);
 
-    QTRY_VERIFY(!combo->view()->isVisible());
+    PLIVORA_TRY_VERIFY(!combo->view()->isVisible(), 60000);
     QCOMPARE(combo->currentIndex(), 1);
     QCOMPARE(storedSetting("current/difficulty").toInt(), 2);
-    QTRY_VERIFY(board(window)->hasFocus());
+    PLIVORA_TRY_VERIFY(board(window)->hasFocus(), 60000);
 }
 
 void TestPuzzleUI::timeDisplay()
@@ -597,7 +597,7 @@ void TestPuzzleUI::arrowKeysPlayWhicheverControlHasTheFocus()
 
     // The list opened on its first item, the arrow took it to the second, which Return chooses.
     QTest::keyClick(handle, Qt::Key_Return);
-    QTRY_VERIFY(!combo->view()->isVisible());
+    PLIVORA_TRY_VERIFY(!combo->view()->isVisible(), 60000);
     QCOMPARE(combo->currentIndex(), 1);
     QCOMPARE(storedSetting("current/difficulty").toInt(), 2);
 }
@@ -612,7 +612,7 @@ void TestPuzzleUI::mnemonicsKeepWorking()
 
     DialogWatcher watcher;
     QTest::keyClick(&window, Qt::Key_I, Qt::AltModifier);
-    QTRY_COMPARE(watcher.boxes, QList<Box>({{"Instructions", InstructionsText}}));
+    PLIVORA_TRY_COMPARE(watcher.boxes, QList<Box>({{"Instructions", InstructionsText}}), 60000);
 }
 
 void TestPuzzleUI::inputsReachTheEngine()
@@ -654,7 +654,7 @@ void TestPuzzleUI::tiltOnlyInFront()
     FakeClock clock;
     PuzzleUI window(nullptr, std::nullopt, clock.clock());
     QVERIFY(showActive(window));
-    QTRY_VERIFY(TestSensors::rotationStarted());
+    PLIVORA_TRY_VERIFY(TestSensors::rotationStarted(), 60000);
 
     // The window system takes the activation away from all the game's windows, and gives it back.
     if (front == "none" || front == "back") {
@@ -820,7 +820,7 @@ void TestPuzzleUI::tilesFollowTheScreen()
     // To each screen in turn and back to the first; each next game is cut for the screen.
     for (QScreen *screen : screens + QList<QScreen *> {screens.first()}) {
         window.move(screen->availableGeometry().topLeft());
-        QTRY_COMPARE(window.screen(), screen);
+        PLIVORA_TRY_COMPARE(window.screen(), screen, 60000);
         QTest::mouseClick(window.newgameButton, Qt::LeftButton);
 
         const int pixels = qRound(50 * screen->devicePixelRatio());
